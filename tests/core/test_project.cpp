@@ -1,0 +1,91 @@
+#include "core/ProjectData.h"
+#include "core/SettingsData.h"
+
+#include <gtest/gtest.h>
+
+using namespace zek;
+
+TEST(Project, new_project_takes_defaults_from_factory_settings) {
+    const Project project(FactorySettings());
+    const ProjectData& p = project.data();
+    EXPECT_EQ(p.Schaltschrank.Breite, 600);
+    EXPECT_EQ(p.Schaltschrank.Hoehe, 2000);
+    EXPECT_EQ(p.Schaltschrank.Tiefe, 600);
+    EXPECT_EQ(p.Schaltschrank.Material, Stahlblech);
+    EXPECT_DOUBLE_EQ(p.Schaltschrank.Waermedurchgangszahl, 5.5);
+    EXPECT_EQ(p.Gleichzeitigkeit.Leistungsteil, 80);
+    EXPECT_EQ(p.Gleichzeitigkeit.Steuerungsteil, 60);
+    EXPECT_EQ(p.Verlustleistung.Bekannt, VerlustNichtBekannt);
+    EXPECT_EQ(p.Verlustleistung.AussenTemperatur, 1);
+    EXPECT_EQ(p.Verlustleistung.InnenTemperatur, 1);
+    for (const auto& row : p.Frequenzumrichter) {
+        EXPECT_EQ(row.Wirkungsgrad, 95);
+        EXPECT_EQ(row.Ausnutzung, 80);
+    }
+    for (const auto& row : p.Sicherungen)
+        EXPECT_EQ(row.Art, 1);
+    for (const auto& row : p.Netzteile)
+        EXPECT_EQ(row.Typ, 1);
+    EXPECT_EQ(p.Auswahl.GeraeteCheck, "---------11111111111111111111111111111111111111111111111");
+    EXPECT_EQ(p.Auswahl.GeraeteCheck.size(), 56u);
+    EXPECT_EQ(p.Auswahl.Geraete, 65535);
+    EXPECT_FALSE(project.IsProjectModified());
+}
+
+TEST(Project, default_position_choices_reach_a_new_project) {
+    SettingsData s = FactorySettings();
+    s.Schaltschrank.Art = Wandanbau;
+    s.Schaltschrank.Aufstellung = Mittelschrank;
+    const Project project(s);
+    EXPECT_EQ(project.data().Schaltschrank.Aufstellart, Wandanbau);
+    EXPECT_EQ(project.data().Schaltschrank.Gehaeuseart, Mittelschrank);
+}
+
+TEST(Project, default_material_outside_table_is_taken_as_steel) {
+    SettingsData s = FactorySettings();
+    s.Schaltschrank.Material = 7;
+    const Project project(s);
+    EXPECT_EQ(project.data().Schaltschrank.Material, Stahlblech);
+    EXPECT_DOUBLE_EQ(project.data().Schaltschrank.Waermedurchgangszahl, 5.5);
+}
+
+TEST(Project, modified_is_the_difference_to_the_saved_state) {
+    Project project(FactorySettings());
+    ProjectData& p = project.data();
+
+    p.Netzteile[9].Strom = 3;
+    EXPECT_TRUE(project.IsProjectModified());
+    p.Netzteile[9].Strom = 0;
+    EXPECT_FALSE(project.IsProjectModified());
+
+    p.Auswahl.GeraeteCheck[55] = '0';
+    EXPECT_TRUE(project.IsProjectModified());
+    project.MarkProjectSaved();
+    EXPECT_FALSE(project.IsProjectModified());
+
+    p.Frequenzumrichter[7].Bezeichnung = "FU 7";
+    EXPECT_TRUE(project.IsProjectModified());
+    project.ResetProject(FactorySettings());
+    EXPECT_FALSE(project.IsProjectModified());
+}
+
+TEST(Project, texts_are_cut_to_their_field_width) {
+    ProjectData p;
+    p.Sonstige[0].Bezeichnung = std::string(30, 'x');
+    EXPECT_EQ(p.Sonstige[0].Bezeichnung.size(), 20u);
+    p.Person.Firma = std::string(60, '\xE4');
+    EXPECT_EQ(p.Person.Firma.size(), 50u);
+}
+
+TEST(Settings, reset_leaves_the_saved_state_so_settings_count_as_modified) {
+    Settings settings;
+    settings.data() = ReadDefaultSettings();
+    settings.MarkSettingsSaved();
+    EXPECT_FALSE(settings.IsSettingsModified());
+    settings.ResetSettings();
+    EXPECT_TRUE(settings.IsSettingsModified());
+    EXPECT_EQ(settings.data().Drucker.LinkerRand, 20);
+    EXPECT_EQ(settings.data().Fax.Index, 0);
+    EXPECT_EQ(settings.saved().Drucker.LinkerRand, 10);
+    EXPECT_EQ(settings.saved().Drucker.Index, -1);
+}
