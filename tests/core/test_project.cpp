@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 using namespace zek;
 
 TEST(Project, new_project_takes_defaults_from_factory_settings) {
@@ -88,4 +91,38 @@ TEST(Settings, reset_leaves_the_saved_state_so_settings_count_as_modified) {
     EXPECT_EQ(settings.data().Fax.Index, 0);
     EXPECT_EQ(settings.saved().Drucker.LinkerRand, 10);
     EXPECT_EQ(settings.saved().Drucker.Index, -1);
+}
+
+TEST(Project, every_field_counts_for_modified) {
+    using Change = std::function<void(ProjectData&)>;
+    std::vector<Change> changes = {
+        [](ProjectData& p) { p.Person.Ort = "x"; },
+        [](ProjectData& p) { p.Projekt.Projekt = "x"; },
+        [](ProjectData& p) { p.Anschluss.Strom = 1; },
+        [](ProjectData& p) { p.Schaltschrank.Waermedurchgangszahl = 5.6; },
+        [](ProjectData& p) { p.Schaltschrank.Aufstellart = 1; },
+        [](ProjectData& p) { p.Temperatur.Wasser = 1; },
+        [](ProjectData& p) { p.Gleichzeitigkeit.Steuerungsteil = 1; },
+        [](ProjectData& p) { p.Verlustleistung.InnenTemperatur = 0; },
+        [](ProjectData& p) { p.Leistungsschalter[12] = 1; },
+        [](ProjectData& p) { p.Sicherungen[9].Art = 2; },
+        [](ProjectData& p) { p.Motorschutz[1] = 1; },
+        [](ProjectData& p) { p.Relais[3] = 1; },
+        [](ProjectData& p) { p.Leistungsschuetze[11] = 1; },
+        [](ProjectData& p) { p.Lampen[3] = 1; },
+        [](ProjectData& p) { p.Transformatoren[11].Leistung = 1; },
+        [](ProjectData& p) { p.Netzteile[9].Typ = 3; },
+        [](ProjectData& p) { p.Frequenzumrichter[7].Ausnutzung = 81; },
+        [](ProjectData& p) { p.Steuerungen[3] = 1; },
+        [](ProjectData& p) { p.Sonstige[9].Bezeichnung = "x"; },
+        [](ProjectData& p) { p.Auswahl.Geraete = 1; },
+    };
+    for (std::size_t i = 0; i < kGeraeteCheckLength; ++i)
+        changes.push_back([i](ProjectData& p) { p.Auswahl.GeraeteCheck[i] = '0'; });
+
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        Project project(FactorySettings());
+        changes[i](project.data());
+        EXPECT_TRUE(project.IsProjectModified()) << "change " << i;
+    }
 }
