@@ -1,0 +1,430 @@
+#include "devices/DeviceTable.h"
+
+#include "core/Rounding.h"
+#include "core/TextSource.h"
+#include "devices/BuiltinTables.h"
+
+#include <QFile>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace zek {
+namespace {
+
+constexpr std::size_t kMaxBeschreibung = 255;
+
+// Text numbers of the device description.
+constexpr std::uint32_t kTextZahl2 = 1007019;
+constexpr std::uint32_t kTextZahl3 = 1007020;
+constexpr std::uint32_t kTextZahl4 = 1007021;
+constexpr std::uint32_t kTextVarianteV = 1007022;
+constexpr std::uint32_t kTextOhneArtikel = 1007023;
+constexpr std::uint32_t kTextArtikel = 1007024;
+constexpr std::uint32_t kTextKlasse1 = 1007025;
+constexpr std::uint32_t kTextKlasse2 = 1007026;
+constexpr std::uint32_t kTextKlasse2Ende = 1007027;
+constexpr std::uint32_t kTextKlasseA = 1007051;
+
+constexpr const char* kMarke = "velmar ";
+
+// 1-based column `col`, `width` characters, cut where the line ends.
+std::string_view column(std::string_view line, std::size_t col, std::size_t width) {
+    if (col > line.size())
+        return {};
+    return line.substr(col - 1, width);
+}
+
+char letterAt(std::string_view line, std::size_t col) {
+    return col <= line.size() ? line[col - 1] : char(0);
+}
+
+bool isBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && isBlankOrControl(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlankOrControl(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isClassLetter(char c) {
+    return c >= 'A' && c <= 'F';
+}
+
+// 10^exponent as the reader's scale; an exponent text that is not a whole number
+// makes the value unreadable.
+std::optional<int> readExponent(std::string_view text) {
+    if (text.empty())
+        return 0;
+    if (text.front() == '+')
+        text.remove_prefix(1);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::string Geraetezeile::Typcode() const {
+    std::string code;
+    for (char c : {Code1, Code2, Code3})
+        if (c != 0)
+            code.push_back(c);
+    return code;
+}
+
+std::uint16_t LiesFeldzahl(std::string_view field) {
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == ' ')
+        ++i;
+    if (i == field.size())
+        return 0;
+    unsigned value = 0;
+    for (; i < field.size(); ++i) {
+        if (!isDigit(field[i]))
+            return 0;
+        value = value * 10 + unsigned(field[i] - '0');
+    }
+    // Four digits at most, so the field always fits 16 bits; the guard keeps a wider
+    // caller honest.
+    return value > 0xFFFF ? 0 : static_cast<std::uint16_t>(value);
+}
+
+Geraetezeile ZerlegeZeile(std::string_view line) {
+    Geraetezeile z;
+    z.Artikel = std::string(column(line, 1, 15));
+    z.hatArtikel = !line.empty() && line[0] != ' ';
+    z.Code1 = letterAt(line, 17);
+    z.Code2 = letterAt(line, 18);
+    z.Code3 = letterAt(line, 19);
+    z.Klasse1 = letterAt(line, 21);
+    z.Klasse2 = letterAt(line, 22);
+    z.Leistungszahl = LiesFeldzahl(column(line, 24, 4));
+    z.Zahl2 = LiesFeldzahl(column(line, 29, 4));
+    z.Zahl3 = LiesFeldzahl(column(line, 34, 4));
+    z.Zahl4 = LiesFeldzahl(column(line, 39, 4));
+    z.Beschreibung = std::string(column(line, 44, kMaxBeschreibung));
+    return z;
+}
+
+double LiesZahl(std::string_view text) {
+    std::size_t mark = text.find('E');
+    if (mark == std::string_view::npos)
+        mark = text.find('e');
+    if (mark == std::string_view::npos)
+        mark = text.find('^');
+    int exponent = 0;
+    if (mark != std::string_view::npos) {
+        const auto e = readExponent(text.substr(mark + 1));
+        if (!e)
+            return 0.0;
+        exponent = *e;
+        text = text.substr(0, mark);
+    }
+    if (text.empty())
+        return 0.0;
+
+    // From the right: digits and "-" stay, the rightmost other character becomes the
+    // decimal point and every further one is a thousands separator to drop.
+    std::string number;
+    number.reserve(text.size());
+    bool pointSet = false;
+    for (auto it = text.rbegin(); it != text.rend(); ++it) {
+        const char c = *it;
+        if (isDigit(c) || c == '-')
+            number.push_back(c);
+        else if (!pointSet) {
+            number.push_back('.');
+            pointSet = true;
+        }
+    }
+    std::reverse(number.begin(), number.end());
+
+    double value = 0.0;
+    const char* first = number.data();
+    const char* last = number.data() + number.size();
+    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (ec != std::errc() || end != last)
+        return 0.0;
+    const double scaled = value * std::pow(10.0, exponent);
+    return std::isfinite(scaled) ? scaled : 0.0;
+}
+
+double Interpoliere(double x, double x0, double x1, double y0, double y1) {
+    if (x1 == x0)
+        return y0;
+    return y0 + (x - x0) / (x1 - x0) * (y1 - y0);
+}
+
+std::uint32_t VariantentextNummer(char letter) {
+    switch (letter) {
+    case 'I':
+        return 1007008;
+    case 'F':
+        return 1007009;
+    case 'A':
+        return 1007010;
+    case 'S':
+        return 1007011;
+    case 'Y':
+        return 1007012;
+    case 'D':
+        return 1007013;
+    case 'V':
+        return 1007014;
+    case 'W':
+        return 1007015;
+    case 'X':
+        return 1007016;
+    case '9':
+        return 1007017;
+    default:
+        return 0;
+    }
+}
+
+std::string Variantentext(char letter, const TextSource& texts) {
+    const std::uint32_t number = VariantentextNummer(letter);
+    return number == 0 ? std::string() : texts.GetLangText(number);
+}
+
+DeviceTable::DeviceTable() {
+    const auto& builtin = builtinKennlinien();
+    std::copy(builtin.begin(), builtin.end(), m_kennlinien.begin());
+}
+
+bool DeviceTable::LiesTypDatei(const QString& path) {
+    m_title.clear();
+    m_lines.clear();
+    m_fields.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    LiesTypText(std::string_view(content.constData(), std::size_t(content.size())));
+    return true;
+}
+
+void DeviceTable::LiesTypText(std::string_view content) {
+    m_title.clear();
+    m_lines.clear();
+    m_fields.clear();
+    m_tableCounter = 0;
+    m_rowCounter = 0;
+
+    enum class Section { Header, Devices, Tables } section = Section::Header;
+    bool firstLine = true;
+    std::size_t pos = 0;
+    while (pos < content.size()) {
+        std::size_t end = content.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = content.size();
+        std::string_view line = content.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+
+        const bool separator = line.starts_with("--");
+        switch (section) {
+        case Section::Header:
+            if (firstLine)
+                m_title = std::string(line);
+            if (separator)
+                section = Section::Devices;
+            break;
+        case Section::Devices:
+            if (separator) {
+                section = Section::Tables;
+                break;
+            }
+            if (line.empty() || line.front() == '/')
+                break;
+            m_lines.emplace_back(line);
+            m_fields.push_back(zek::ZerlegeZeile(line));
+            break;
+        case Section::Tables:
+            if (line.empty() || line.front() == '/')
+                break;
+            parseTableLine(line);
+            break;
+        }
+        firstLine = false;
+    }
+}
+
+void DeviceTable::parseTableLine(std::string_view raw) {
+    std::string_view line = trim(raw);
+    if (line.empty() || line == "),(")
+        return;
+    if (const std::size_t comment = line.find("//"); comment != std::string_view::npos)
+        line = line.substr(0, comment);
+
+    const auto has = [&line](char c) { return line.find(c) != std::string_view::npos; };
+    const bool braces = has('{') && has('}');
+    const bool parens = has('(') && has(')');
+    if (braces && !parens) {
+        ++m_tableCounter;
+        m_rowCounter = 1;
+        return;
+    }
+    if (!(braces && parens))
+        return;
+
+    // Rows before the first header, beyond the ninth and of tables beyond the hundredth
+    // have no place in the store.
+    const int table = m_tableCounter;
+    const int row = m_rowCounter++;
+    if (table < 1 || table > kKennlinienAnzahl || row < 1 || row > kKennlinienRaster)
+        return;
+
+    std::string values(trim(line.substr(line.find('(') + 1)));
+    if (const std::size_t close = values.find(')'); close != std::string::npos)
+        values.erase(close, 1);
+    values = std::string(trim(values));
+    values.push_back(',');
+
+    std::string_view rest = values;
+    auto& cells = m_kennlinien[std::size_t(table - 1)][std::size_t(row - 1)];
+    for (int k = 0; k < kKennlinienRaster; ++k) {
+        const std::size_t comma = rest.find(',');
+        std::string_view value = rest.substr(0, comma);
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+        cells[std::size_t(k)] = LiesZahl(trim(value));
+    }
+}
+
+Geraetezeile DeviceTable::ZerlegeZeile(std::int32_t index) const {
+    return isLine(index) ? m_fields[std::size_t(index)] : Geraetezeile{};
+}
+
+char DeviceTable::Code1(std::int32_t index) const {
+    return isLine(index) ? m_fields[std::size_t(index)].Code1 : char(0);
+}
+
+char DeviceTable::Code2(std::int32_t index) const {
+    return isLine(index) ? m_fields[std::size_t(index)].Code2 : char(0);
+}
+
+char DeviceTable::Code3(std::int32_t index) const {
+    return isLine(index) ? m_fields[std::size_t(index)].Code3 : char(0);
+}
+
+const Kennlinie* DeviceTable::kennlinie(int nummer) const {
+    if (nummer < 1 || nummer > kKennlinienAnzahl)
+        return nullptr;
+    return &m_kennlinien[std::size_t(nummer - 1)];
+}
+
+std::uint16_t DeviceTable::Kennlinienwert(int nummer, std::int32_t ta, std::int32_t ti) const {
+    const Kennlinie* table = kennlinie(nummer);
+    if (!table || ta < 20 || ta > 60 || ti < 20 || ti > 60)
+        return 0;
+    // No interpolation between rows: the row of the 5 K step at or below the ambient.
+    const int row = ta / 5 - 4;
+    const int ti0 = ti / 5 * 5;
+    const int ti1 = (ti + 4) / 5 * 5;
+    const double y0 = (*table)[std::size_t(row)][std::size_t(ti0 / 5 - 4)];
+    const double y1 = (*table)[std::size_t(row)][std::size_t(ti1 / 5 - 4)];
+    // Next to the edge of the operating range the unit is never recommended.
+    if (y0 == 0.0 || y1 == 0.0)
+        return 0;
+    const double value = roundHalfEven(Interpoliere(ti, ti0, ti1, y0, y1));
+    if (!(value > 0.0))
+        return 0;
+    return value >= 65535.0 ? std::uint16_t(65535) : static_cast<std::uint16_t>(value);
+}
+
+Suchergebnis DeviceTable::SucheGeraet(std::int32_t bedarf, std::int32_t tempA, std::int32_t tempB,
+                                      std::string_view typcode) const {
+    Suchergebnis result;
+    if (typcode.size() != 3)
+        return result;
+
+    // The capacity of a line does not depend on the pass, so the matching lines are
+    // collected once; the passes then run over them in file order, which finds the
+    // same line as a pass over the whole list would.
+    struct Match {
+        std::int32_t index;
+        std::int64_t capacity;
+        std::int32_t leistung;
+    };
+    std::vector<Match> matches;
+    const bool exchanger = typcode[0] == 'T' || typcode[0] == 'W';
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const Geraetezeile& z = m_fields[i];
+        if (z.Code1 != typcode[0] || (z.Code2 != typcode[1] && z.Code2 != 'X') || z.Code3 != typcode[2])
+            continue;
+        const bool bezug = z.Leistungszahl >= kKennlinienbezug;
+        const std::int64_t capacity =
+            bezug ? Kennlinienwert(z.Leistungszahl % 100, tempA, tempB) : z.Leistungszahl;
+        std::int32_t leistung = bezug ? std::int32_t(capacity) : 0;
+        if (exchanger)
+            leistung = roundToInt32(double(capacity) / 25.0 * double(std::int64_t(tempB) - tempA));
+        matches.push_back({std::int32_t(i), capacity, leistung});
+    }
+    for (int anzahl = 1; anzahl <= kMaxAnzahl; ++anzahl) {
+        for (const Match& m : matches) {
+            if (m.capacity * anzahl >= bedarf) {
+                result.index = m.index;
+                result.anzahl = anzahl;
+                result.leistung = m.leistung;
+                return result;
+            }
+        }
+    }
+    return result;
+}
+
+Geraetebeschreibung DeviceTable::BeschreibeGeraet(std::int32_t index, const TextSource& texts) const {
+    Geraetebeschreibung d;
+    if (!isLine(index))
+        return d;
+    const Geraetezeile& z = m_fields[std::size_t(index)];
+
+    d.Marke = kMarke + z.Beschreibung;
+
+    const auto appendValue = [&](std::uint16_t value, std::uint32_t label) {
+        if (value > 0)
+            d.Werte += texts.GetLangText(label) + std::to_string(value) + " ";
+    };
+    appendValue(z.Zahl2, kTextZahl2);
+    appendValue(z.Zahl3, kTextZahl3);
+    appendValue(z.Zahl4, kTextZahl4);
+
+    if (z.Code2 == 'V')
+        d.Variante = texts.GetLangText(kTextVarianteV);
+    else if (z.Code2 != 'W')
+        d.Variante = Variantentext(z.Code2, texts);
+
+    if (z.hatArtikel)
+        d.Artikel = texts.GetLangText(kTextArtikel) + " " + z.Artikel;
+    else
+        d.Artikel = texts.GetLangText(kTextOhneArtikel);
+
+    const auto classText = [&](char letter) {
+        return texts.GetLangText(kTextKlasseA + std::uint32_t(letter - 'A'));
+    };
+    if (isClassLetter(z.Klasse1))
+        d.Klasse = texts.GetLangText(kTextKlasse1) + " " + classText(z.Klasse1);
+    if (isClassLetter(z.Klasse2))
+        d.Klasse += "  " + texts.GetLangText(kTextKlasse2) + " " + classText(z.Klasse2) + " " +
+                    texts.GetLangText(kTextKlasse2Ende);
+
+    d.istFilterluefter = z.Code1 == 'L';
+    return d;
+}
+
+} // namespace zek
