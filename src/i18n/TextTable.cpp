@@ -1,0 +1,106 @@
+#include "TextTable.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace zek {
+namespace {
+
+constexpr std::size_t kKeyWidth = 9;
+
+std::string_view keyOf(std::string_view line) {
+    return line.substr(0, std::min(line.size(), kKeyWidth));
+}
+
+bool isNumberKey(std::string_view line) {
+    if (line.size() < kKeyWidth)
+        return false;
+    return std::all_of(line.begin(), line.begin() + kKeyWidth, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+std::string expandLineBreaks(std::string_view text) {
+    static constexpr std::string_view marker = "<nl>";
+    std::string out;
+    out.reserve(text.size());
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = text.find(marker, from);
+        if (at == std::string_view::npos) {
+            out.append(text.substr(from));
+            return out;
+        }
+        out.append(text.substr(from, at - from));
+        out.append("\r\n");
+        from = at + marker.size();
+    }
+}
+
+std::optional<std::string> TIntStr::key(std::uint32_t number) {
+    if (number > 999'999'999u)
+        return std::nullopt;
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%09u", static_cast<unsigned>(number));
+    return std::string(buffer);
+}
+
+void TIntStr::clear() {
+    m_lines.clear();
+    m_content.clear();
+}
+
+void TIntStr::setText(std::string content) {
+    clear();
+    m_content = std::move(content);
+    const std::string_view all = m_content;
+    std::size_t start = 0;
+    const std::size_t n = all.size();
+    while (start < n) {
+        std::size_t end = start;
+        while (end < n && all[end] != '\r' && all[end] != '\n')
+            ++end;
+        m_lines.push_back(all.substr(start, end - start));
+        // CR LF is one line end; a lone CR or LF is one too.
+        if (end < n && all[end] == '\r' && end + 1 < n && all[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    // Stable, so that of two lines with the same number the one earlier in the file is
+    // found: the lower bound of a run of equal keys is its first element.
+    std::stable_sort(m_lines.begin(), m_lines.end(),
+                     [](std::string_view a, std::string_view b) { return keyOf(a) < keyOf(b); });
+}
+
+std::optional<std::string> TIntStr::find(std::uint32_t number) const {
+    const auto wanted = key(number);
+    if (!wanted)
+        return std::nullopt;
+    const std::string_view k = *wanted;
+    const auto it =
+        std::lower_bound(m_lines.begin(), m_lines.end(), k,
+                         [](std::string_view line, std::string_view value) { return keyOf(line) < value; });
+    if (it == m_lines.end() || keyOf(*it) != k)
+        return std::nullopt;
+    return expandLineBreaks(it->substr(kKeyWidth));
+}
+
+std::string TIntStr::GetLangText(std::uint32_t number) const {
+    return find(number).value_or(std::string());
+}
+
+std::vector<std::uint32_t> TIntStr::numbers() const {
+    std::vector<std::uint32_t> out;
+    for (std::string_view line : m_lines) {
+        if (!isNumberKey(line))
+            continue;
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < kKeyWidth; ++i)
+            value = value * 10 + static_cast<std::uint32_t>(line[i] - '0');
+        if (out.empty() || out.back() != value)
+            out.push_back(value);
+    }
+    return out;
+}
+
+} // namespace zek

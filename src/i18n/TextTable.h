@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zek {
+
+// The language text table: one text per line, the first nine characters the zero-padded
+// text number, the text right after it. Lines are ordered by their first nine bytes
+// (ordinal) once after loading and then found by binary search.
+class TIntStr {
+public:
+    // Takes the whole text file (Windows-1252 bytes); lines end in CR LF, CR or LF.
+    void setText(std::string content);
+    void clear();
+
+    std::size_t count() const { return m_lines.size(); }
+    bool empty() const { return m_lines.empty(); }
+
+    // The text of a number with every "<nl>" turned into CR LF; empty when the number is
+    // missing or its line holds only the number.
+    std::string GetLangText(std::uint32_t number) const;
+    // Like GetLangText, but tells a missing number from an empty text.
+    std::optional<std::string> find(std::uint32_t number) const;
+    // The numbers of all lines that begin with nine digits, in table order (duplicates once).
+    std::vector<std::uint32_t> numbers() const;
+
+    // Nine digits with leading zeros; numbers above 999 999 999 have no key.
+    static std::optional<std::string> key(std::uint32_t number);
+
+private:
+    std::string m_content;
+    std::vector<std::string_view> m_lines;
+};
+
+// CR LF for every "<nl>" of a text.
+std::string expandLineBreaks(std::string_view text);
+
+} // namespace zek
