@@ -1,0 +1,146 @@
+#include "LegacyImport.h"
+
+#include "IoTexts.h"
+
+#include "core/Cp1252.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <algorithm>
+#include <cstdint>
+
+namespace zek {
+namespace {
+
+class RecordReader {
+public:
+    explicit RecordReader(std::string_view record) : m_record(record) {}
+
+    std::uint8_t byte(std::size_t offset) const { return static_cast<std::uint8_t>(m_record[offset]); }
+    u16 u16At(std::size_t offset) const { return static_cast<u16>(byte(offset) | (byte(offset + 1) << 8)); }
+    i32 i32At(std::size_t offset) const {
+        const std::uint32_t bits = std::uint32_t(byte(offset)) | (std::uint32_t(byte(offset + 1)) << 8) |
+                                   (std::uint32_t(byte(offset + 2)) << 16) |
+                                   (std::uint32_t(byte(offset + 3)) << 24);
+        return static_cast<i32>(bits);
+    }
+    u16 u16Clamped(std::size_t offset, u16 lo, u16 hi) const { return std::clamp(u16At(offset), lo, hi); }
+    i32 i32Clamped(std::size_t offset, i32 lo, i32 hi) const { return std::clamp(i32At(offset), lo, hi); }
+
+    // A length byte and room for `width` characters of code page 850; a length byte
+    // beyond the room counts as the full width.
+    std::string text(std::size_t offset, std::size_t width) const {
+        const std::size_t length = std::min<std::size_t>(byte(offset), width);
+        const std::string_view dos = m_record.substr(offset + 1, length);
+        QStringDecoder fromDos("IBM850");
+        QString unicode = fromDos(QByteArrayView(dos.data(), qsizetype(dos.size())));
+        // Control characters cannot be typed into a text field and would break the
+        // lines of the project file and the report.
+        for (QChar& c : unicode)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                c = QLatin1Char(' ');
+        return toCp1252(unicode);
+    }
+
+private:
+    std::string_view m_record;
+};
+
+} // namespace
+
+bool ImportLegacyRecord(std::string_view record, ProjectData& p) {
+    if (record.size() < kLegacyRecordSize)
+        return false;
+    const RecordReader r(record.substr(0, kLegacyRecordSize));
+
+    p.Person.Firma = r.text(0, 50);
+    p.Person.Abteilung = r.text(51, 50);
+    p.Person.Name = r.text(102, 50);
+    p.Person.Str = r.text(153, 50);
+    p.Person.Ort = r.text(204, 50);
+    p.Projekt.Firma = r.text(255, 50);
+    p.Projekt.Name = r.text(306, 50);
+    p.Projekt.Projekt = r.text(357, 50);
+
+    p.Anschluss.Spannung = r.u16Clamped(408, 0, 9999);
+    p.Anschluss.Strom = r.u16Clamped(410, 0, 9999);
+    p.Schaltschrank.Breite = r.u16Clamped(412, 0, 9999);
+    p.Schaltschrank.Hoehe = r.u16Clamped(414, 0, 9999);
+    p.Schaltschrank.Tiefe = r.u16Clamped(416, 0, 9999);
+    SetMaterial(p.Schaltschrank, r.u16Clamped(418, 0, 3));
+    p.Schaltschrank.Gehaeuseart = r.u16Clamped(420, 0, 2);
+    p.Schaltschrank.Aufstellart = r.u16Clamped(422, 0, 1);
+
+    p.Temperatur.MaxInnen = r.i32Clamped(424, 0, 60);
+    p.Temperatur.MinInnen = r.i32Clamped(428, 0, 60);
+    p.Temperatur.MaxAussen = r.i32Clamped(432, 0, 75);
+    p.Temperatur.MinAussen = r.i32Clamped(436, -20, 60);
+    p.Temperatur.Wasser = r.u16Clamped(440, 0, 60);
+    p.Gleichzeitigkeit.Leistungsteil = r.u16Clamped(444, 0, 100);
+    p.Gleichzeitigkeit.Steuerungsteil = r.u16Clamped(446, 0, 100);
+
+    // Version 1.1 knew "known" (0) and "not known" (1); it had no measured loss.
+    const u16 mode = r.u16Clamped(448, 0, 2);
+    p.Verlustleistung.Bekannt = mode == 0 ? u16(VerlustBekannt) : u16(VerlustNichtBekannt);
+    p.Verlustleistung.WertBekannt = r.u16At(450);
+
+    for (int i = 0; i < kLeistungsschalterSlots; ++i)
+        p.Leistungsschalter[i] = r.u16Clamped(452 + 2 * i, 0, 9999);
+    for (int i = 0; i < kSicherungenRows; ++i) {
+        const std::size_t at = 478 + 6 * i;
+        p.Sicherungen[i] = {r.u16Clamped(at, 0, 999), r.u16Clamped(at + 2, 0, 9999),
+                            r.u16Clamped(at + 4, 1, 3)};
+    }
+    for (int i = 0; i < kMotorschutzSlots; ++i)
+        p.Motorschutz[i] = r.u16Clamped(538 + 2 * i, 0, 9999);
+    for (int i = 0; i < kRelaisSlots; ++i)
+        p.Relais[i] = r.u16Clamped(542 + 2 * i, 0, 9999);
+    for (int i = 0; i < kLeistungsschuetzeSlots; ++i)
+        p.Leistungsschuetze[i] = r.u16Clamped(550 + 2 * i, 0, 9999);
+    for (int i = 0; i < kLampenSlots; ++i)
+        p.Lampen[i] = r.u16Clamped(574 + 2 * i, 0, 9999);
+    for (int i = 0; i < kTransformatorenRows; ++i) {
+        const std::size_t at = 582 + 4 * i;
+        p.Transformatoren[i] = {r.u16Clamped(at, 0, 999), r.u16Clamped(at + 2, 0, 9999)};
+    }
+    for (int i = 0; i < kNetzteileRows; ++i) {
+        const std::size_t at = 630 + 8 * i;
+        p.Netzteile[i] = {r.u16Clamped(at, 0, 999), r.u16Clamped(at + 2, 0, 999),
+                          r.u16Clamped(at + 4, 0, 999), r.u16Clamped(at + 6, 1, 3)};
+    }
+    for (int i = 0; i < kFrequenzumrichterRows; ++i) {
+        const std::size_t at = 710 + 30 * i;
+        FrequenzumrichterZeile& row = p.Frequenzumrichter[i];
+        row.Anzahl = r.u16Clamped(at, 0, 999);
+        row.Leistung = r.u16Clamped(at + 2, 0, 9999);
+        row.Wirkungsgrad = r.u16Clamped(at + 4, 0, 100);
+        row.Ausnutzung = r.u16Clamped(at + 6, 0, 100);
+        row.Bezeichnung = r.text(at + 8, 20);
+    }
+    for (int i = 0; i < kSteuerungenSlots; ++i)
+        p.Steuerungen[i] = r.u16Clamped(950 + 2 * i, 0, 9999);
+    for (int i = 0; i < kSonstigeRows; ++i) {
+        const std::size_t at = 958 + 26 * i;
+        SonstigeZeile& row = p.Sonstige[i];
+        row.Anzahl = r.u16Clamped(at, 0, 999);
+        row.Bezeichnung = r.text(at + 2, 20);
+        row.Leistung = r.u16Clamped(at + 24, 0, 9999);
+    }
+    p.Auswahl.Geraete = r.u16At(1218);
+    return true;
+}
+
+IoResult ImportLegacyProject(Project& project, const QString& fileName, const TextSource& texts) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {IoStatus::ReadFailed, int(file.error()), ioTextWithFile(texts, kTextCannotRead, fileName)};
+    const QByteArray record = file.read(qint64(kLegacyRecordSize));
+    if (file.error() != QFileDevice::NoError)
+        return {IoStatus::ReadFailed, int(file.error()), ioTextWithFile(texts, kTextCannotRead, fileName)};
+    if (!ImportLegacyRecord(std::string_view(record.constData(), std::size_t(record.size())), project.data()))
+        return {IoStatus::TooShort, 0, ioTextWithFile(texts, kTextLegacyTooShort, fileName)};
+    project.MarkProjectSaved();
+    return {};
+}
+
+} // namespace zek

@@ -1,0 +1,272 @@
+#include "ProjectFile.h"
+
+#include "FileAccess.h"
+#include "IoTexts.h"
+
+#include "core/Rounding.h"
+
+#include <QRandomGenerator>
+#include <string>
+
+namespace zek {
+namespace {
+
+const char* const kKeyK = "W\xE4rmedurchgangszahl";
+const char* const kKeyGehaeuseart = "Geh\xE4useart";
+
+std::string numbered(const char* key, int n) {
+    return key + std::to_string(n);
+}
+
+// Every section and key of the project file in the order of writing; the reader takes
+// the same walk, so both can never disagree about a name or its place.
+template <class P, class V> void visitProject(P& p, V& v) {
+    v.section("Person");
+    v.text("Firma", p.Person.Firma);
+    v.text("Abteilung", p.Person.Abteilung);
+    v.text("Name", p.Person.Name);
+    v.text("Str", p.Person.Str);
+    v.text("Ort", p.Person.Ort);
+
+    v.section("Projekt");
+    v.text("Firma", p.Projekt.Firma);
+    v.text("Name", p.Projekt.Name);
+    v.text("Projekt", p.Projekt.Projekt);
+
+    v.section("Anschluss");
+    v.number("Spannung", p.Anschluss.Spannung);
+    v.number("Strom", p.Anschluss.Strom);
+
+    v.section("Schaltschrank");
+    v.number("Breite", p.Schaltschrank.Breite);
+    v.number("Hoehe", p.Schaltschrank.Hoehe);
+    v.number("Tiefe", p.Schaltschrank.Tiefe);
+    v.material("Material", kKeyK, p.Schaltschrank);
+    v.number(kKeyGehaeuseart, p.Schaltschrank.Gehaeuseart);
+    v.number("Aufstellart", p.Schaltschrank.Aufstellart);
+
+    v.section("Temperatur");
+    v.number("MaxInnen", p.Temperatur.MaxInnen);
+    v.number("MinInnen", p.Temperatur.MinInnen);
+    v.number("MaxAussen", p.Temperatur.MaxAussen);
+    v.number("MinAussen", p.Temperatur.MinAussen);
+    v.number("Wasser", p.Temperatur.Wasser);
+
+    v.section("Gleichzeitigkeit");
+    v.number("Leistungsteil", p.Gleichzeitigkeit.Leistungsteil);
+    v.number("Steuerungsteil", p.Gleichzeitigkeit.Steuerungsteil);
+
+    v.section("Verlustleistung");
+    v.number("Bekannt", p.Verlustleistung.Bekannt);
+    v.number("WertBekannt", p.Verlustleistung.WertBekannt);
+    v.number("InnenTemperatur", p.Verlustleistung.InnenTemperatur);
+    v.number("AussenTemperatur", p.Verlustleistung.AussenTemperatur);
+
+    v.section("Leistungsschalter");
+    for (int i = 0; i < kLeistungsschalterSlots; ++i)
+        v.number(numbered("Nr", i + 1), p.Leistungsschalter[i]);
+
+    v.section("Sicherungen");
+    for (int i = 0; i < kSicherungenRows; ++i) {
+        v.number(numbered("AnzahlNr", i + 1), p.Sicherungen[i].Anzahl);
+        v.number(numbered("StromNr", i + 1), p.Sicherungen[i].Strom);
+        v.number(numbered("ArtNr", i + 1), p.Sicherungen[i].Art);
+    }
+
+    v.section("Motorschutz");
+    v.number("24Ampere", p.Motorschutz[0]);
+    v.number("80Ampere", p.Motorschutz[1]);
+
+    v.section("Relais");
+    v.number("Wechselspannungsrelais", p.Relais[0]);
+    v.number("Gleichspannungsrelais", p.Relais[1]);
+    v.number("Wechselspannungskoppelrelais", p.Relais[2]);
+    v.number("Gleichspannungskoppelrelais", p.Relais[3]);
+
+    v.section("Leistungsschuetze");
+    static const char* const kSchuetze[kLeistungsschuetzeSlots] = {
+        "4KW", "7.5KW", "11KW", "15KW", "22KW", "30KW", "37KW", "55KW", "90KW", "130KW", "200KW", "375KW"};
+    for (int i = 0; i < kLeistungsschuetzeSlots; ++i)
+        v.number(kSchuetze[i], p.Leistungsschuetze[i]);
+
+    v.section("Lampen");
+    v.number("1.2Watt", p.Lampen[0]);
+    v.number("2.0Watt", p.Lampen[1]);
+    v.number("5.0Watt", p.Lampen[2]);
+    v.number("Transformator", p.Lampen[3]);
+
+    v.section("Transformatoren");
+    for (int i = 0; i < kTransformatorenRows; ++i) {
+        v.number(numbered("AnzahlNr", i + 1), p.Transformatoren[i].Anzahl);
+        v.number(numbered("LeistungNr", i + 1), p.Transformatoren[i].Leistung);
+    }
+
+    v.section("Netzteile");
+    for (int i = 0; i < kNetzteileRows; ++i) {
+        v.number(numbered("AnzahlNr", i + 1), p.Netzteile[i].Anzahl);
+        v.number(numbered("SpannungNr", i + 1), p.Netzteile[i].Spannung);
+        v.number(numbered("StromNr", i + 1), p.Netzteile[i].Strom);
+        v.number(numbered("TypNr", i + 1), p.Netzteile[i].Typ);
+    }
+
+    v.section("Frequenzumrichter");
+    for (int i = 0; i < kFrequenzumrichterRows; ++i) {
+        v.number(numbered("AnzahlNr", i + 1), p.Frequenzumrichter[i].Anzahl);
+        v.number(numbered("LeistungNr", i + 1), p.Frequenzumrichter[i].Leistung);
+        v.number(numbered("WirkungsgradNr", i + 1), p.Frequenzumrichter[i].Wirkungsgrad);
+        v.number(numbered("AusnutzungNr", i + 1), p.Frequenzumrichter[i].Ausnutzung);
+        v.text(numbered("BezeichnungNr", i + 1), p.Frequenzumrichter[i].Bezeichnung);
+    }
+
+    v.section("Steuerungen");
+    for (int i = 0; i < kSteuerungenSlots; ++i)
+        v.number(numbered("AnzahlNr", i + 1), p.Steuerungen[i]);
+
+    v.section("Sonstige");
+    for (int i = 0; i < kSonstigeRows; ++i) {
+        v.number(numbered("AnzahlNr", i + 1), p.Sonstige[i].Anzahl);
+        // The key of these designations has always been spelled with an "l" before "Nr".
+        v.text(numbered("BezeichnunglNr", i + 1), p.Sonstige[i].Bezeichnung);
+        v.number(numbered("LeistungNr", i + 1), p.Sonstige[i].Leistung);
+    }
+
+    v.section("Auswahl");
+    v.check("GeraeteCheck", p.Auswahl.GeraeteCheck);
+    v.number("Geraete", p.Auswahl.Geraete, 65535);
+}
+
+class Writer {
+public:
+    explicit Writer(std::string& out) : m_out(out) {}
+
+    void section(std::string_view name) {
+        if (!m_out.empty())
+            m_out += "\r\n";
+        m_out += '[';
+        m_out += name;
+        m_out += "]\r\n";
+    }
+    void number(std::string_view key, const u16& value, u16 = 0) { line(key, std::to_string(value)); }
+    void number(std::string_view key, const i32& value) { line(key, std::to_string(value)); }
+    template <std::size_t N> void text(std::string_view key, const FixedText<N>& value) {
+        line(key, value.str());
+    }
+    void check(std::string_view key, const std::string& value) { line(key, value); }
+    void material(std::string_view materialKey, std::string_view kKey, const SchaltschrankGroup& cabinet) {
+        number(materialKey, cabinet.Material);
+        // k is kept in tenths, rounded half to even: 7.25 -> 72, 0.75 -> 8.
+        line(kKey, std::to_string(roundToInt32(cabinet.Waermedurchgangszahl * 10.0)));
+    }
+
+private:
+    void line(std::string_view key, const std::string& value) {
+        m_out += key;
+        m_out += '=';
+        // A line break inside a text would cut the file apart.
+        for (char c : value)
+            m_out += (c == '\r' || c == '\n' || c == '\0') ? ' ' : c;
+        m_out += "\r\n";
+    }
+
+    std::string& m_out;
+};
+
+class Reader {
+public:
+    explicit Reader(const Profile& profile) : m_profile(profile) {}
+
+    void section(std::string_view name) { m_section = name; }
+    // Unsigned fields keep the low 16 bits of what is stored, so -1 becomes 65535.
+    void number(std::string_view key, u16& value, u16 fallback = 0) {
+        value = static_cast<u16>(m_profile.readInt(m_section, key, fallback));
+    }
+    void number(std::string_view key, i32& value) { value = m_profile.readInt(m_section, key, 0); }
+    template <std::size_t N> void text(std::string_view key, FixedText<N>& value) {
+        value = m_profile.readString(m_section, key, {});
+    }
+    // The stored characters replace the reset value from position 1 on; the rest keeps it.
+    void check(std::string_view key, std::string& value) {
+        const std::string stored = m_profile.readString(m_section, key, {});
+        value.resize(kGeraeteCheckLength, '1');
+        value.replace(0, std::min(stored.size(), kGeraeteCheckLength), stored, 0, kGeraeteCheckLength);
+    }
+    // A table material brings its own k; any other value is a user-defined material
+    // whose k is stored in tenths.
+    void material(std::string_view materialKey, std::string_view kKey, SchaltschrankGroup& cabinet) {
+        u16 material = 0;
+        number(materialKey, material);
+        const i32 tenths = m_profile.readInt(m_section, kKey, 0);
+        if (IsTableMaterial(material)) {
+            SetMaterial(cabinet, material);
+        } else {
+            cabinet.Material = Anderes;
+            cabinet.Waermedurchgangszahl = tenths / 10.0;
+        }
+    }
+
+private:
+    const Profile& m_profile;
+    std::string_view m_section;
+};
+
+} // namespace
+
+QByteArray ProjectFileBytes(const ProjectData& project, int testValue) {
+    std::string out;
+    out.reserve(8192);
+    Writer writer(out);
+    visitProject(project, writer);
+    writer.section("Test");
+    writer.number("Test", i32(testValue));
+    return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+void ReadProjectProfile(const Profile& profile, ProjectData& project) {
+    Reader reader(profile);
+    visitProject(project, reader);
+}
+
+IoResult WriteProjectFile(Project& project, const QString& fileName, const TextSource& texts,
+                          const ConfirmOverwrite& confirm) {
+    // The write check: a random value under [Test] must come back from the disk.
+    const int testValue = static_cast<int>(QRandomGenerator::global()->bounded(32767));
+
+    if (isReadOnlyFile(fileName)) {
+        const std::string question =
+            ioText(texts, kTextReadOnlyFile) + "\r\n" + ioText(texts, kTextOverwriteAnyway);
+        if (!confirm || !confirm(question))
+            return {IoStatus::Declined, 0, {}};
+    }
+
+    const QByteArray bytes = ProjectFileBytes(project.data(), testValue);
+    const auto testComesBack = [testValue](const QByteArray& back) {
+        return Profile(std::string_view(back.constData(), std::size_t(back.size())))
+                   .readInt("Test", "Test", -1) == testValue;
+    };
+    int code = 0;
+    const IoStatus status = writeFileAtomically(fileName, bytes, testComesBack, &code);
+    switch (status) {
+    case IoStatus::Ok:
+        project.MarkProjectSaved();
+        return {};
+    case IoStatus::CheckFailed:
+        return {status, code, ioText(texts, kTextCheckFailed) + "\r\n" + ioText(texts, kTextCheckFailedHint)};
+    case IoStatus::ReplaceFailed:
+        return {status, code, {}};
+    default:
+        return {IoStatus::WriteFailed, code, ioTextWithFile(texts, kTextCannotWrite, fileName)};
+    }
+}
+
+bool ReadProjectFile(Project& project, const SettingsData& settings, const QString& fileName) {
+    project.ResetProject(settings);
+    const auto bytes = readFileBytes(fileName);
+    if (!bytes)
+        return false;
+    ReadProjectProfile(Profile(std::string_view(bytes->constData(), std::size_t(bytes->size()))),
+                       project.data());
+    project.MarkProjectSaved();
+    return true;
+}
+
+} // namespace zek
