@@ -1,0 +1,4 @@
+zek_add_gtest(test_i18n
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_texttable.cpp ${CMAKE_CURRENT_LIST_DIR}/test_language.cpp
+  LIBS zek_i18n)
+add_dependencies(test_i18n zek_language_modules)
