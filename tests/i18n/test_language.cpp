@@ -117,7 +117,7 @@ TEST(LanguageLoading, bad_archives_and_files_never_crash_and_say_what_happened) 
          true, 5},
         {"empty text file", [](const ProgramFolder& f) { f.writeFile("Lang_deu.txt", ""); }, true, 0},
         {"text file beyond the size limit",
-         [&big](const ProgramFolder& f) {
+         [](const ProgramFolder& f) {
              f.writeFile("Lang_deu.txt", "001004009Projekt: ");
              QFile(f.file("Lang_deu.txt")).resize(Language::kMaxTextBytes + 1);
          },
