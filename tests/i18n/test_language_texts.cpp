@@ -1,0 +1,331 @@
+// The shipped texts: every number in use is there in every language, the three languages
+// hold the same numbers, and texts fit the places that show them.
+#include "core/Cp1252.h"
+#include "i18n/Language.h"
+#include "i18n/ZipEntry.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+using zek::Language;
+
+namespace {
+
+const char* const kCodes[] = {"zkdeu", "zkeng", "zkfra"};
+
+struct Range {
+    std::uint32_t first, last;
+    const char* use;
+};
+
+// The numbers the program needs, whoever writes them.
+const Range kInUse[] = {
+    {70004, 70004, "table version"},
+    {70006, 70006, "table language"},
+    {71551, 71554, "message box captions"},
+    {71555, 71565, "message box buttons"},
+    {71566, 71583, "shortcut key names"},
+    {1000001, 1000008, "dialog buttons"},
+    {1001001, 1001001, "device selection"},
+    {1001004, 1001004, "device selection"},
+    {1002001, 1002001, "temperature dialog"},
+    {1003001, 1003006, "total-loss dialog"},
+    {1004002, 1004018, "main window"},
+    {1004033, 1004033, "main window"},
+    {1004036, 1004036, "main window"},
+    {1005008, 1005009, "project file"},
+    {1005090, 1005091, "project file"},
+    {1005098, 1005099, "printer no longer present"},
+    {1006001, 1006116, "report and fax inquiry"},
+    {1007008, 1007027, "device variants, labels and classes"},
+    {1007051, 1007056, "device variants, labels and classes"},
+    {1008000, 1008018, "data-kind list"},
+    {1009000, 1009021, "cabinet choice lists"},
+    {1010000, 1010001, "printer dialog"},
+    {1011001, 1011003, "power-supply dialog"},
+};
+
+QString binDir() {
+    return QString::fromLocal8Bit(qgetenv("ZEK_BIN_DIR"));
+}
+
+struct Shipped {
+    std::map<std::string, Language> languages;
+    std::map<std::string, QString> errors;
+    Shipped() {
+        for (const char* code : kCodes) {
+            Language& language = languages[code];
+            language.setModuleMessageHandler([](const QString&) {});
+            QString error;
+            if (!language.LoadLanguage(binDir(), code, &error))
+                errors[code] = error;
+        }
+    }
+};
+
+const Shipped& shipped() {
+    static const Shipped instance;
+    return instance;
+}
+
+std::string listNumbers(const std::vector<std::uint32_t>& numbers) {
+    std::string out;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i == 40) {
+            out += " ... (" + std::to_string(numbers.size()) + " in all)";
+            break;
+        }
+        out += (i ? ", " : "") + std::to_string(numbers[i]);
+    }
+    return out;
+}
+
+// Number literals in the sources that name texts: the code texts (1 000 001 .. 1 011 999)
+// and the message-box and key texts (70 000 .. 71 999), with the places they occur.
+std::map<std::uint32_t, QString> numbersUsedInCode() {
+    std::map<std::uint32_t, QString> used;
+    const QRegularExpression literal(
+        QStringLiteral("(?<![\\w'.])(10(?:0\\d|1[01])\\d{3}|7[01]\\d{3})(?![\\w'.])"));
+    const QString root = QStringLiteral(ZEK_SOURCE_DIR "/src");
+    QDirIterator it(root, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        // The language layer's own numbers are the table's; src/i18n is checked by its tests.
+        if (path.contains(QStringLiteral("/src/i18n/")))
+            continue;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        int lineNo = 0;
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine());
+            ++lineNo;
+            auto match = literal.globalMatch(line);
+            while (match.hasNext()) {
+                const std::uint32_t n = match.next().captured(1).toUInt();
+                if (n == 1000000 || n == 70000)
+                    continue; // mm² to m², and the first number of the table: not texts
+                used.emplace(n, QDir(root).relativeFilePath(path) + ':' + QString::number(lineNo));
+            }
+        }
+    }
+    return used;
+}
+
+TEST(ShippedTexts, every_language_loads_from_the_archive_beside_the_executables) {
+    for (const char* code : kCodes) {
+        SCOPED_TRACE(code);
+        const auto error = shipped().errors.find(code);
+        EXPECT_TRUE(error == shipped().errors.end()) << qPrintable(error->second);
+        const Language& language = shipped().languages.at(code);
+        EXPECT_EQ(language.textOrigin(), binDir() + "/Xalto.zip");
+        EXPECT_EQ(language.GetLangText(Language::kLanguageText), code);
+        EXPECT_GE(language.GetLangText(Language::kVersionText), std::string(Language::kRequiredVersion));
+        // The module beside the executables matches its table, so it stays loaded.
+        EXPECT_TRUE(language.moduleLoaded());
+    }
+}
+
+TEST(ShippedTexts, every_number_in_use_is_there_in_every_language) {
+    std::map<std::uint32_t, QString> wanted;
+    for (const Range& r : kInUse)
+        for (std::uint32_t n = r.first; n <= r.last; ++n)
+            wanted.emplace(n, QString::fromLatin1(r.use));
+    for (const auto& [n, where] : numbersUsedInCode())
+        wanted.emplace(n, "used at " + where);
+    for (const char* code : kCodes) {
+        const Language& language = shipped().languages.at(code);
+        std::map<QString, std::vector<std::uint32_t>> missing;
+        for (const auto& [n, use] : wanted)
+            if (!language.findText(n))
+                missing[use].push_back(n);
+        for (const auto& [use, numbers] : missing)
+            ADD_FAILURE() << code << " lacks the texts of " << qPrintable(use) << ": "
+                          << listNumbers(numbers);
+    }
+}
+
+TEST(ShippedTexts, all_languages_hold_the_same_numbers) {
+    const auto reference = shipped().languages.at("zkdeu").numbers();
+    const std::set<std::uint32_t> german(reference.begin(), reference.end());
+    for (const char* code : {"zkeng", "zkfra"}) {
+        const auto theirs = shipped().languages.at(code).numbers();
+        const std::set<std::uint32_t> other(theirs.begin(), theirs.end());
+        std::vector<std::uint32_t> onlyGerman, onlyOther;
+        std::set_difference(german.begin(), german.end(), other.begin(), other.end(),
+                            std::back_inserter(onlyGerman));
+        std::set_difference(other.begin(), other.end(), german.begin(), german.end(),
+                            std::back_inserter(onlyOther));
+        EXPECT_TRUE(onlyGerman.empty()) << code << " lacks " << listNumbers(onlyGerman);
+        EXPECT_TRUE(onlyOther.empty())
+            << "zkdeu lacks " << listNumbers(onlyOther) << " (present in " << code << ")";
+    }
+}
+
+TEST(ShippedTexts, data_kind_list_has_the_main_window_items_in_every_language) {
+    const char* const german[] = {"Persönliche Daten",
+                                  "Angaben zum Projekt",
+                                  "Hauptanschlußwerte",
+                                  "Schaltschrank",
+                                  "Temperaturen",
+                                  "Gleichzeitigkeit",
+                                  "Verlustleistung",
+                                  "- Leistungsschalter",
+                                  "- Sicherungen",
+                                  "- Motorschutzschalter",
+                                  "- Relais",
+                                  "- Leistungsschütze",
+                                  "- Lampen",
+                                  "- Transformatoren",
+                                  "- Netzteile",
+                                  "- Frequenzumrichter",
+                                  "- Steuerungen",
+                                  "- Sonstige",
+                                  "Ergebnis"};
+    for (const char* code : kCodes) {
+        SCOPED_TRACE(code);
+        const Language& language = shipped().languages.at(code);
+        for (std::uint32_t i = 0; i < std::size(german); ++i) {
+            const std::string item = zek::cp1252ToUtf8(language.GetLangText(1008000 + i));
+            // Component kinds (indices 7..17) carry the "- " that hides them for a known loss.
+            const bool component = i >= 7 && i <= 17;
+            EXPECT_EQ(item.rfind("- ", 0) == 0, component) << i << ": " << item;
+            if (std::string(code) == "zkdeu") {
+                EXPECT_EQ(item, german[i]) << i;
+            }
+        }
+        // The list ends at the first empty text.
+        EXPECT_EQ(language.GetLangText(1008000 + std::size(german)), "");
+    }
+}
+
+// Resolves every "{singular|plural}" group the way the report does for a count.
+std::string countForm(std::string text, bool plural) {
+    for (std::size_t open; (open = text.find('{')) != std::string::npos;) {
+        const std::size_t bar = text.find('|', open), close = text.find('}', open);
+        if (bar == std::string::npos || close == std::string::npos || bar > close)
+            break;
+        const std::string part =
+            plural ? text.substr(bar + 1, close - bar - 1) : text.substr(open + 1, bar - open - 1);
+        text.replace(open, close - open + 1, part);
+    }
+    return text;
+}
+
+struct Fit {
+    const char* place;
+    std::vector<std::uint32_t> numbers; // joined in this order, with sample values between
+    std::vector<const char*> samples;   // inserted after the text of the same index
+    std::size_t maxChars;
+};
+
+TEST(ShippedTexts, texts_fit_the_places_that_show_them) {
+    // Report value lines: the label is dot-filled to column 56 and anything longer is cut,
+    // so a label needs at most 55 characters to keep one dot before the value.
+    const Fit fits[] = {
+        {"total loss label", {1006049}, {""}, 55},
+        {"wall heat label", {1006051}, {""}, 55},
+        {"negative wall heat label (minus sign in column 57)", {1006053}, {""}, 54},
+        {"cooling power label", {1006055}, {""}, 55},
+        {"inside temperature label", {1006057}, {""}, 55},
+        {"air flow label", {1006058}, {""}, 55},
+        {"wall heat at minimum label", {1006059}, {""}, 55},
+        {"heating power label", {1006062}, {""}, 55},
+        // Component lines: count in columns 1-4, label from column 6, cut at column 55.
+        {"circuit breaker line", {1006039}, {"4000 A"}, 50},
+        {"fuse line", {1006040}, {"100 A"}, 50 - 14}, // after "NH-Sicherungen"
+        {"transformer line", {1006041, 1006042}, {"1000", ""}, 50},
+        {"power supply line", {1006043}, {"24V/10A"}, 50 - 24}, // after "Längsgeregelte Netzteile"
+        {"frequency converter line", {1006044, 1006045, 1006046}, {"", " 250", "(100%/100%)"}, 50},
+        // Fax date line: 51 blanks, the label, a date of up to 10 characters, 79 columns.
+        {"fax date label", {1006088}, {""}, 79 - 51 - 10},
+    };
+    for (const char* code : kCodes) {
+        const Language& language = shipped().languages.at(code);
+        for (const Fit& fit : fits) {
+            bool complete = true;
+            std::string line;
+            for (std::size_t i = 0; i < fit.numbers.size(); ++i) {
+                complete = complete && language.findText(fit.numbers[i]).has_value();
+                line += language.GetLangText(fit.numbers[i]) + fit.samples[i];
+            }
+            if (!complete)
+                continue; // reported as missing by the completeness test
+            for (bool plural : {false, true}) {
+                const std::string shown = countForm(line, plural);
+                EXPECT_LE(shown.size(), fit.maxChars)
+                    << code << ", " << fit.place << ": \"" << zek::cp1252ToUtf8(shown) << "\" is cut";
+            }
+        }
+    }
+}
+
+TEST(ShippedTexts, texts_shown_on_one_line_hold_no_line_break) {
+    const Range singleLine[] = {
+        {71551, 71583, "message box captions, buttons and key names"},
+        {1000001, 1000008, "dialog buttons"},
+        {1006001, 1006003, "units and device headings"},
+        {1006004, 1006078, "report labels"},
+        {1006096, 1006098, "dimension labels"},
+        {1006110, 1006116, "report labels"},
+        {1007008, 1007027, "device variants and labels"},
+        {1007051, 1007056, "device classes"},
+        {1008000, 1008030, "data-kind list"},
+        {1009000, 1009021, "choice lists"},
+        {1010000, 1010001, "printer tabs"},
+        {1011001, 1011003, "power-supply kinds"},
+    };
+    for (const char* code : kCodes) {
+        const Language& language = shipped().languages.at(code);
+        for (const Range& r : singleLine)
+            for (std::uint32_t n = r.first; n <= r.last; ++n) {
+                const std::string text = language.GetLangText(n);
+                EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos)
+                    << code << " " << n << " (" << r.use << ") breaks the line: " << zek::cp1252ToUtf8(text);
+            }
+        for (std::size_t i = 0; i < language.keyNames().size(); ++i)
+            EXPECT_FALSE(language.keyNames()[i].empty()) << code << " key name " << i;
+    }
+}
+
+// The sources every engineer edits: each line a 9-digit number and a text, each number
+// once per language, nothing the packing would drop.
+TEST(TextSources, every_line_is_numbered_and_no_number_repeats) {
+    for (const char* part : {"deu", "eng", "fra"}) {
+        const QDir folder(QStringLiteral(ZEK_SOURCE_DIR "/data/lang/") + part);
+        std::map<QString, QString> seen;
+        for (const QString& name : folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+            QFile file(folder.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QStringList lines =
+                QString::fromUtf8(file.readAll()).split(QRegularExpression("\r\n|\r|\n"));
+            for (int i = 0; i < lines.size(); ++i) {
+                const QString& line = lines[i];
+                const QString where = QStringLiteral("%1/%2:%3").arg(part, name).arg(i + 1);
+                if (line.isEmpty() || line.startsWith('#'))
+                    continue;
+                const bool numbered = QRegularExpression(QStringLiteral("^[0-9]{9}")).match(line).hasMatch();
+                EXPECT_TRUE(numbered) << qPrintable(where) << ": no 9-digit number";
+                if (!numbered)
+                    continue;
+                const auto [it, fresh] = seen.emplace(line.left(9), where);
+                EXPECT_TRUE(fresh) << qPrintable(where) << ": " << qPrintable(line.left(9)) << " already at "
+                                   << qPrintable(it->second);
+                EXPECT_EQ(zek::toCp1252(line).find('?') != std::string::npos, line.contains('?'))
+                    << qPrintable(where) << ": characters outside Windows-1252";
+            }
+        }
+    }
+}
+
+} // namespace
