@@ -1,0 +1,78 @@
+// The desktop program: start-up order, then the main window's event loop.
+
+#include "core/Cp1252.h"
+#include "ui/AppContext.h"
+#include "ui/DesktopInteraction.h"
+#include "ui/DesktopServices.h"
+#include "ui/MainWindow.h"
+#include "ui/Resources.h"
+#include "ui/StartUp.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZEK"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ZEK 2.2"));
+    QApplication::setApplicationVersion(QStringLiteral("2.2"));
+    QApplication::setDesktopFileName(QStringLiteral("zek"));
+    zek::InitShellResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zek/zek.svg")));
+
+    // --quit-when-shown ends the program as soon as its main window is on the screen,
+    // so the start-up time can be measured from outside.
+    // --grab FILE writes a picture of the main window into FILE and ends (documentation).
+    bool quitWhenShown = false;
+    QString grabFile;
+    QString projectFile;
+    const QStringList args = QApplication::arguments().mid(1);
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--quit-when-shown"))
+            quitWhenShown = true;
+        else if (arg == QLatin1String("--grab") && i + 1 < args.size())
+            grabFile = args[++i];
+        else if (!arg.startsWith(QLatin1String("--")) && projectFile.isEmpty())
+            projectFile = arg;
+    }
+
+    // Settings and project start at their factory and new-project values here.
+    zek::AppContext app(QCoreApplication::applicationDirPath());
+    app.language.setModuleMessageHandler([](const QString& message) {
+        QMessageBox box(QMessageBox::NoIcon, QString(), message, QMessageBox::Ok);
+        box.exec();
+    });
+
+    QPointer<zek::TZEKAppForm> window;
+    zek::ShellServices services;
+    zek::DesktopInteraction ui(app.language, [&services](int number) {
+        if (services.help)
+            services.help(1, number);
+    });
+    services = zek::MakeDesktopServices(app, ui, [&window]() -> QWidget* { return window.data(); });
+
+    if (!zek::PrepareStart(app, ui, services))
+        return 1;
+    zek::ForceDecimalComma();
+
+    zek::TZEKAppForm form(app, ui, services);
+    window = &form;
+    ui.setParentWidget(&form);
+    form.commands().setStartDirectory(zek::fromCp1252(app.settings.data().Optionen.Pfadangabe.str()));
+    form.TranslateAll();
+    form.show();
+
+    if (!projectFile.isEmpty())
+        QTimer::singleShot(0, &form, [&form, projectFile] { form.commands().OpenGiven(projectFile); });
+    if (!grabFile.isEmpty())
+        QTimer::singleShot(300, &form, [&form, grabFile] {
+            form.grab().save(grabFile);
+            QApplication::exit(form.grab().isNull() ? 1 : 0);
+        });
+    if (quitWhenShown)
+        QTimer::singleShot(0, &qapp, [&qapp] { qapp.exit(0); });
+    return QApplication::exec();
+}

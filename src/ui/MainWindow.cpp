@@ -1,0 +1,659 @@
+#include "ui/MainWindow.h"
+
+#include "core/Cp1252.h"
+#include "io/SettingsFile.h"
+#include "ui/AppContext.h"
+#include "ui/Interaction.h"
+#include "ui/base/LanguageForm.h"
+#include "ui/base/TranslateForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace zek {
+
+namespace {
+
+QIcon shellIcon(const QString& themeName, const QString& resource) {
+    return QIcon::fromTheme(themeName, QIcon(QStringLiteral(":/zek/icons/") + resource + ".svg"));
+}
+
+} // namespace
+
+void PageArea::setPage(QWidget* page, bool fill) {
+    m_page = page;
+    m_fill = fill;
+    place();
+}
+
+void PageArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    place();
+}
+
+void PageArea::place() {
+    if (!m_page)
+        return;
+    if (m_fill) {
+        m_page->setGeometry(rect());
+        return;
+    }
+    // A page keeps its size and sits in the middle of the free area.
+    QSize size = m_page->size();
+    if (size.isEmpty())
+        size = m_page->sizeHint();
+    m_page->setGeometry(QRect(CentredPosition(this->size(), size), size));
+}
+
+TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices services, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_ui(ui), m_services(std::move(services)), m_commands(app, ui, *this) {
+    setObjectName("ZEKAppForm");
+    setProperty(kHelpNumberProperty, kMainHelpNumber);
+    setWindowIcon(QIcon(QStringLiteral(":/zek/zek.svg")));
+
+    buildActions();
+    buildMenus();
+    buildToolBar();
+
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    m_list = new QListWidget(central);
+    m_list->setObjectName("ListBoxDatenart");
+    m_list->setProperty(kTagProperty, -1);
+    m_list->setFixedWidth(kListWidth);
+    QFont bold = m_list->font();
+    bold.setBold(true);
+    m_list->setFont(bold);
+    m_list->setVisible(false);
+    row->addWidget(m_list);
+    m_area = new PageArea(central);
+    m_area->setObjectName("PageArea");
+    row->addWidget(m_area, 1);
+    setCentralWidget(central);
+
+    // The list reacts to clicks and keyboard moves, not to refills made by the program.
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int) {
+        if (!m_fillingList)
+            ListBoxDatenartClick();
+    });
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {
+        if (!m_fillingList && m_list->currentRow() >= 0 && m_current == nullptr)
+            ListBoxDatenartClick();
+    });
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName("StatusBar");
+    m_status = new QLabel(QStringLiteral("Projekt:"), bar);
+    m_status->setObjectName("StatusLabel");
+    bar->addWidget(m_status, 1);
+    setStatusBar(bar);
+
+    // Hidden buttons that carry the arrow glyphs the pages copy onto Weiter and Zurück.
+    m_weiterGlyph = new QPushButton(QIcon(QStringLiteral(":/zek/icons/next.svg")), QString(), this);
+    m_weiterGlyph->setObjectName("WeiterBtn");
+    m_zurueckGlyph = new QPushButton(QIcon(QStringLiteral(":/zek/icons/previous.svg")), QString(), this);
+    m_zurueckGlyph->setObjectName("ZurueckBtn");
+    for (QPushButton* b : {m_weiterGlyph, m_zurueckGlyph}) {
+        b->setProperty(kTagProperty, -1);
+        b->setEnabled(false);
+        b->setVisible(false);
+    }
+
+    const int chrome =
+        menuBar()->sizeHint().height() + m_toolBar->sizeHint().height() + bar->sizeHint().height();
+    resize(kListWidth + 491, chrome + 366);
+    FillDataKindList(false);
+}
+
+TZEKAppForm::~TZEKAppForm() {
+    // Pages refer to the records through the context; let them go while it still lives.
+    delete m_current.data();
+    delete m_previous.data();
+}
+
+QString TZEKAppForm::text(std::uint32_t number) const {
+    return fromCp1252(m_app.language.GetLangText(number)).replace("\r\n", "\n");
+}
+
+QAction* TZEKAppForm::action(const char* name, const QString& caption, int helpNumber,
+                             const QKeySequence& shortcut) {
+    auto* a = new QAction(caption, this);
+    a->setObjectName(name);
+    if (helpNumber)
+        a->setProperty(kHelpNumberProperty, helpNumber);
+    if (!shortcut.isEmpty())
+        a->setShortcut(shortcut);
+    return a;
+}
+
+void TZEKAppForm::buildActions() {
+    struct Tool {
+        QAction** field;
+        const char* name;
+        int tag;
+        const char* hint;
+        const char* theme;
+        const char* icon;
+    };
+    const Tool tools[] = {
+        {&m_neuBtn, "NeuBtn", 1, "Neues Projekt erstellen", "document-new", "new"},
+        {&m_openBtn, "OpenBtn", 2, "Öffnen", "document-open", "open"},
+        {&m_saveBtn, "SaveBtn", 3, "Speichern", "document-save", "save"},
+        {&m_datenBtn, "DatenBtn", 4, "Daten eingeben", "document-edit", "data"},
+        {&m_ergAnzBtn, "ErgAnzBtn", 5, "Ergebnis anzeigen", "x-office-document", "result"},
+        {&m_ergDruckBtn, "ErgDruckBtn", 6, "Ergebnis drucken", "document-print", "print"},
+        {&m_faxAnzBtn, "FaxAnzBtn", 7, "Faxanfrage anzeigen", "mail-message", "fax"},
+        {&m_faxDruckBtn, "FaxDruckBtn", 8, "Faxanfrage drucken", "document-print-preview", "printfax"},
+        {&m_hilfeBtn, "HilfeBtn", 9, "Hilfe", "help-contents", "help"},
+        {&m_exitBtn, "ExitBtn", 10, "Beenden", "application-exit", "exit"},
+    };
+    for (const Tool& t : tools) {
+        QAction* a = action(t.name, QString::fromUtf8(t.hint), 0);
+        a->setIcon(shellIcon(QString::fromLatin1(t.theme), QString::fromLatin1(t.icon)));
+        a->setToolTip(QString::fromUtf8(t.hint));
+        a->setProperty(kTagProperty, t.tag);
+        *t.field = a;
+    }
+    for (QAction* a : {m_saveBtn, m_datenBtn, m_ergAnzBtn, m_ergDruckBtn, m_faxAnzBtn, m_faxDruckBtn})
+        a->setEnabled(false);
+
+    connect(m_neuBtn, &QAction::triggered, this, [this] { m_commands.New(); });
+    connect(m_openBtn, &QAction::triggered, this, [this] { m_commands.Open(); });
+    connect(m_saveBtn, &QAction::triggered, this, [this] { m_commands.Save(); });
+    connect(m_datenBtn, &QAction::triggered, this, [this] { DatenBtnClick(); });
+    connect(m_ergAnzBtn, &QAction::triggered, this, [this] { showResult(false); });
+    connect(m_ergDruckBtn, &QAction::triggered, this, [this] { printResult(false); });
+    connect(m_faxAnzBtn, &QAction::triggered, this, [this] { showResult(true); });
+    connect(m_faxDruckBtn, &QAction::triggered, this, [this] { printResult(true); });
+    connect(m_hilfeBtn, &QAction::triggered, this, [this] { help(3, 0); });
+    connect(m_exitBtn, &QAction::triggered, this, &QWidget::close);
+}
+
+void TZEKAppForm::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu");
+    auto menu = [&](const char* name, const char* caption, int helpNumber) {
+        QMenu* m = bar->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        m->menuAction()->setProperty(kHelpNumberProperty, helpNumber);
+        return m;
+    };
+    auto item = [&](QMenu* m, const char* name, const char* caption, int helpNumber, auto&& slot,
+                    const QKeySequence& shortcut = {}) {
+        QAction* a = action(name, QString::fromUtf8(caption), helpNumber, shortcut);
+        m->addAction(a);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+
+    QMenu* datei = menu("MnDatei", "&Datei", 11000);
+    item(
+        datei, "MnDNeu", "&Neu", 11001, [this] { m_commands.New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+    item(
+        datei, "MnDOeffnen", "&Öffnen...", 11002, [this] { m_commands.Open(); },
+        QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_mnDSpeichern = item(
+        datei, "MnDSpeichern", "&Speichern", 11003, [this] { m_commands.Save(); },
+        QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_mnDSpeichernUnter =
+        item(datei, "MnDSpeichernUnter", "Speichern &unter...", 11004, [this] { m_commands.SaveAs(); });
+    item(datei, "MnDLoeschen", "&Löschen", 11005, [this] { m_commands.Delete(); });
+    item(datei, "MnDImportieren", "&Importieren...", 11006, [this] { m_commands.Import(); });
+    datei->addSeparator();
+    item(
+        datei, "MnDExit", "&Beenden", 11008, [this] { close(); }, QKeySequence(Qt::ALT | Qt::Key_F4));
+    m_mnDSpeichern->setEnabled(false);
+    m_mnDSpeichernUnter->setEnabled(false);
+
+    m_mnErgebnis = menu("MnErgebnis", "&Ergebnis", 11020);
+    item(m_mnErgebnis, "MnEAnzeigen", "Ergebnis &Anzeigen", 11021, [this] { showResult(false); });
+    item(m_mnErgebnis, "MnEDrucken", "Ergebnis &drucken", 11022, [this] { printResult(false); });
+    item(m_mnErgebnis, "MnEFaxAnzeigen", "&Fax-Anfrage anzeigen", 11023, [this] { showResult(true); });
+    item(m_mnErgebnis, "MnEFaxDrucken", "Fax-A&nfrage drucken", 11024, [this] { printResult(true); });
+    m_mnErgebnis->menuAction()->setEnabled(false);
+
+    auto dialog = [this](const char* which) {
+        return [this, which] {
+            if (m_services.runDialog)
+                m_services.runDialog(QString::fromLatin1(which));
+        };
+    };
+    QMenu* grund = menu("MnGrundeinstellungen", "&Grundeinstellungen", 11040);
+    item(grund, "MnGSchaltschrank", "Sch&altschrank", 11041, dialog("cabinet"));
+    item(grund, "MnGGleichzeitigkeit", "&Gleichzeitigkeit", 11042, dialog("simultaneity"));
+    item(grund, "MnGAdresse", "&Firmenadresse", 11043, dialog("address"));
+    item(grund, "MnGOptionen", "&Optionen", 11044, [this] { editOptions(); });
+    item(grund, "Druckereinrichten1", "Drucker einrichten", 11045, dialog("printer"));
+    grund->addSeparator();
+    item(grund, "MnGSpeichern", "&Speichern", 11047, [this] {
+        const IoResult r =
+            WriteSettings(m_app.settings, settingsWritePath(m_app.programDir()), m_app.language);
+        if (!r.ok())
+            m_ui.error(fromCp1252(r.message));
+    });
+    item(grund, "MnGLaden", "&Laden", 11048, [this] {
+        // Only ZEK.INI: a missing one gives the read defaults, not those of ZEK.DEF.
+        ReadSettings(m_app.settings, settingsIniReadPath(m_app.programDir()));
+    });
+    item(grund, "MnGZuruecksetzen", "&Zurücksetzen", 11049, [this] { m_app.settings.ResetSettings(); });
+
+    QMenu* produkt = menu("MnProduktinformationen", "&Produktinformationen", 11050);
+    item(produkt, "MnPFilterluefter", "&Filterlüfter", 11051, [this] { help(1, 107); });
+    item(produkt, "MnPWaermetauscher", "Wärme&tauscher", 11052, [this] { help(1, 108); });
+    item(produkt, "MnPWasserwaermetauscher", "&Wasserwärmetauscher", 11053, [this] { help(1, 109); });
+    item(produkt, "MnPKuehlgeraete", "&Kühlgeräte", 11054, [this] { help(1, 110); });
+    item(produkt, "MnPHeizungen", "&Heizungen", 11055, [this] { help(1, 111); });
+
+    QMenu* hilfe = menu("MnHelp", "&Hilfe", 11060);
+    item(
+        hilfe, "MnHInhalt", "&Inhalt", 11061, [this] { help(3, 0); }, QKeySequence(Qt::CTRL | Qt::Key_F1));
+    item(
+        hilfe, "MnHKontexthilfe", "&Kontexthilfe", 11062,
+        [this] {
+            const int number = helpNumberOfActive();
+            if (number == 0)
+                help(3, 0);
+            else
+                help(1, number);
+        },
+        QKeySequence(Qt::Key_F1));
+    item(hilfe, "MnHHilfeAnwenden", "Hilfe &Anwenden", 11063, [this] { help(4, 0); });
+    hilfe->addSeparator();
+    item(hilfe, "MnHProgramminformationen", "&Programminformationen", 11069, dialog("about"));
+}
+
+void TZEKAppForm::buildToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("SpeedPanel"));
+    m_toolBar->setObjectName("SpeedPanel");
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setIconSize(QSize(22, 22));
+    m_toolBar->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    auto add = [this](QAction* a) {
+        m_toolBar->addAction(a);
+        if (QWidget* w = m_toolBar->widgetForAction(a)) {
+            w->setObjectName(a->objectName());
+            w->setProperty(kTagProperty, a->property(kTagProperty));
+        }
+    };
+    for (QAction* a : {m_neuBtn, m_openBtn, m_saveBtn})
+        add(a);
+    m_toolBar->addSeparator();
+    for (QAction* a : {m_datenBtn, m_ergAnzBtn, m_ergDruckBtn, m_faxAnzBtn, m_faxDruckBtn})
+        add(a);
+    m_toolBar->addSeparator();
+    add(m_hilfeBtn);
+    // The exit button stays at the right end, whatever the width of the window.
+    auto* spacer = new QWidget(m_toolBar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolBar->addWidget(spacer);
+    add(m_exitBtn);
+}
+
+void TZEKAppForm::FillDataKindList(bool hideComponents) {
+    m_fillingList = true;
+    m_list->clear();
+    m_rowKinds.clear();
+    // The list ends at the first empty text; 100 kinds is far beyond any table.
+    for (int i = 0; i < 100; ++i) {
+        const QString item = text(1008000u + static_cast<std::uint32_t>(i));
+        if (item.isEmpty())
+            break;
+        if (hideComponents && item.startsWith('-'))
+            continue;
+        m_list->addItem(item);
+        m_rowKinds.push_back(i);
+    }
+    m_list->setCurrentRow(-1);
+    m_fillingList = false;
+    setStatusText(text(1004009) + m_app.projectFileName);
+}
+
+void TZEKAppForm::UpdateMainCaption() {
+    QString caption = text(120000000);
+    if (caption.isEmpty())
+        caption = QStringLiteral("ZEK 2.2");
+    if (!m_app.devices.title().empty())
+        caption += " / " + fromCp1252(m_app.devices.title());
+    setWindowTitle(caption);
+}
+
+void TZEKAppForm::TranslateAll() {
+    TranslateForm(this, kMainHelpNumber, m_app.language, m_app.language.moduleLoaded(),
+                  m_app.language.keyNames());
+    // Toolbar hints: the language texts while a module is loaded, the stored hints otherwise.
+    if (m_app.language.moduleLoaded()) {
+        for (QAction* a : m_toolBar->actions()) {
+            const int tag = a->property(kTagProperty).toInt();
+            if (tag <= 0)
+                continue;
+            const QString hint = text(120000000u + 10u * static_cast<std::uint32_t>(tag) + 1u);
+            if (!hint.isEmpty()) {
+                a->setToolTip(hint);
+                a->setText(hint);
+            }
+        }
+    }
+    UpdateMainCaption();
+    if (TMDIChild* page = currentPage())
+        page->TranslateForm();
+}
+
+QSize TZEKAppForm::availableArea() const {
+    return m_area->size();
+}
+
+TMDIChild* TZEKAppForm::currentPage() const {
+    return qobject_cast<TMDIChild*>(m_current.data());
+}
+
+void TZEKAppForm::selectDataKindRow(int row) {
+    m_fillingList = true;
+    m_list->setCurrentRow(row);
+    m_fillingList = false;
+    ListBoxDatenartClick();
+}
+
+void TZEKAppForm::ListBoxDatenartClick() {
+    const int row = m_list->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_rowKinds.size())) {
+        m_previous = nullptr;
+        return;
+    }
+    const int kind = m_rowKinds[static_cast<std::size_t>(row)];
+    setUpdatesEnabled(false);
+    m_previous = m_current;
+    auto storePrevious = [this] {
+        if (auto* p = qobject_cast<TMDIChild*>(m_previous.data()))
+            p->StoreData();
+    };
+    auto create = [this](int k) {
+        if (m_current && !m_resultShown && m_currentKind == k)
+            return;
+        TMDIChild* page = m_services.createPage ? m_services.createPage(k, m_area) : nullptr;
+        if (!page)
+            return;
+        connect(page, &TMDIChild::nextPageRequested, this, &TZEKAppForm::nextPage);
+        connect(page, &TMDIChild::previousPageRequested, this, &TZEKAppForm::previousPage);
+        connect(page, &TMDIChild::lossModeChanged, this, [this](int mode) {
+            const int keep = m_list->currentRow();
+            FillDataKindList(mode != VerlustNichtBekannt);
+            m_fillingList = true;
+            m_list->setCurrentRow(keep < m_list->count() ? keep : -1);
+            m_fillingList = false;
+        });
+        m_current = page;
+        m_currentKind = k;
+        m_resultShown = false;
+    };
+
+    if (kind == kKindVerlust) {
+        // The loss page must start from what the page before it has just entered.
+        storePrevious();
+        m_currentKind = -1;
+        create(kind);
+    } else if (kind == kKindLeistungsschalter) {
+        storePrevious();
+        if (m_app.project.data().Verlustleistung.Bekannt >= VerlustNichtBekannt) {
+            create(kind);
+        } else {
+            setUpdatesEnabled(true);
+            showResult(false);
+            return;
+        }
+    } else if (kind == kKindErgebnis) {
+        setUpdatesEnabled(true);
+        showResult(false);
+        return;
+    } else {
+        create(kind);
+    }
+
+    if (m_previous && m_previous != m_current) {
+        storePrevious();
+        releaseLater(m_previous);
+    }
+    m_previous = nullptr;
+    if (m_current)
+        showPage(m_current, false);
+    updateViewButtons();
+    setUpdatesEnabled(true);
+}
+
+void TZEKAppForm::showPage(QWidget* page, bool fill) {
+    if (!fill && !isMaximized() && !isFullScreen()) {
+        // The window takes the size the page needs, a few pixels around it.
+        const QSize want = page->size() + QSize(4, 4);
+        const QSize delta = want - m_area->size();
+        if (!delta.isNull())
+            resize(size() + delta);
+    }
+    m_area->setPage(page, fill);
+    page->show();
+    page->raise();
+    if (!fill)
+        page->setFocus();
+}
+
+void TZEKAppForm::releaseLater(QWidget* dialog) {
+    if (!dialog)
+        return;
+    dialog->hide();
+    // Released after the pending events: the page may still be inside its own handler.
+    dialog->deleteLater();
+}
+
+void TZEKAppForm::nextPage() {
+    const int i = m_list->currentRow();
+    if (i < m_list->count() - 1)
+        selectDataKindRow(i + 1);
+}
+
+void TZEKAppForm::previousPage() {
+    const int i = m_list->currentRow();
+    if (i >= 1)
+        selectDataKindRow(i - 1);
+}
+
+void TZEKAppForm::showResult(bool fax) {
+    if (!m_app.projectOpen)
+        return;
+    m_datenBtn->setEnabled(true);
+    m_list->setVisible(false);
+    if (m_resultShown && m_faxMode == fax && m_current)
+        return;
+    m_previous = m_current;
+    if (auto* p = qobject_cast<TMDIChild*>(m_previous.data()))
+        p->StoreData();
+    m_faxMode = fax;
+
+    std::vector<std::string> lines;
+    if (m_services.buildReport)
+        if (auto built = m_services.buildReport(fax, false))
+            lines = std::move(*built);
+    QWidget* view = m_services.createResultView ? m_services.createResultView(lines, fax, m_area) : nullptr;
+    if (view) {
+        view->setWindowTitle(text(fax ? 1004016 : 1004014));
+        view->installEventFilter(this);
+        for (QWidget* w : view->findChildren<QWidget*>())
+            w->installEventFilter(this);
+    }
+    if (m_previous && m_previous != view)
+        releaseLater(m_previous);
+    m_previous = nullptr;
+    m_current = view;
+    m_currentKind = kKindErgebnis;
+    m_resultShown = view != nullptr;
+    if (view) {
+        showPage(view, true);
+        view->setFocus();
+        if (QWidget* child = view->focusProxy() ? view->focusProxy() : view->findChild<QWidget*>())
+            child->setFocus();
+    }
+    updateViewButtons();
+}
+
+void TZEKAppForm::printResult(bool fax) {
+    if (!m_app.projectOpen)
+        return;
+    storeCurrentPage();
+    if (!m_services.buildReport || !m_services.print)
+        return;
+    if (auto lines = m_services.buildReport(fax, true))
+        m_services.print(*lines, fax);
+}
+
+void TZEKAppForm::DatenBtnClick() {
+    if (!m_app.projectOpen)
+        return;
+    m_list->setVisible(true);
+    int row = m_list->currentRow();
+    if (row < 0)
+        row = 0;
+    else if (row == m_list->count() - 1)
+        row = row - 1;
+    m_datenBtn->setEnabled(false);
+    selectDataKindRow(row);
+}
+
+void TZEKAppForm::updateViewButtons() {
+    if (!m_app.projectOpen)
+        return;
+    m_ergAnzBtn->setEnabled(!(m_resultShown && !m_faxMode));
+    m_faxAnzBtn->setEnabled(!(m_resultShown && m_faxMode));
+}
+
+void TZEKAppForm::editOptions() {
+    const std::string before = m_app.languageCode();
+    if (m_services.editOptions)
+        m_services.editOptions(false);
+    const std::string after = m_app.languageCode();
+    if (!before.empty() && after != before)
+        switchLanguage();
+}
+
+void TZEKAppForm::switchLanguage() {
+    if (m_list->currentRow() > 0)
+        selectDataKindRow(0);
+    m_app.language.UnloadLanguage();
+    QString error;
+    const bool loaded = m_app.language.LoadLanguage(m_app.programDir(), m_app.languageCode(), &error);
+    if (!loaded) {
+        m_ui.error(error);
+        endAtOnce();
+        return;
+    }
+    if (m_app.language.lineCount() == 0) {
+        m_app.language.ReportEmptyTable();
+        endAtOnce();
+        return;
+    }
+    if (!m_app.devices.LiesTypDatei(m_app.typPath(m_app.languageCode()))) {
+        m_ui.error(text(1004033) + "\n" + text(1004036));
+        endAtOnce();
+        return;
+    }
+    UpdateMainCaption();
+    const int keep = m_list->currentRow();
+    FillDataKindList(false);
+    m_fillingList = true;
+    m_list->setCurrentRow(keep);
+    m_fillingList = false;
+    TranslateAll();
+}
+
+void TZEKAppForm::endAtOnce() {
+    m_endAtOnce = true;
+    close();
+}
+
+void TZEKAppForm::storeCurrentPage() {
+    if (TMDIChild* page = currentPage())
+        page->StoreData();
+}
+
+void TZEKAppForm::releaseCurrentPage() {
+    if (m_current) {
+        storeCurrentPage();
+        releaseLater(m_current);
+    }
+    m_current = nullptr;
+    m_currentKind = -1;
+    m_resultShown = false;
+}
+
+void TZEKAppForm::clearListSelection() {
+    m_fillingList = true;
+    m_list->setCurrentRow(-1);
+    m_fillingList = false;
+}
+
+void TZEKAppForm::setStatusText(const QString& statusText) {
+    m_status->setText(statusText);
+}
+
+void TZEKAppForm::enterDataEntry() {
+    m_list->setVisible(true);
+    clearListSelection();
+    m_datenBtn->setEnabled(false);
+    for (QAction* a : {m_ergAnzBtn, m_ergDruckBtn, m_faxAnzBtn, m_faxDruckBtn, m_saveBtn, m_mnDSpeichern,
+                       m_mnDSpeichernUnter})
+        a->setEnabled(true);
+    m_mnErgebnis->menuAction()->setEnabled(true);
+    m_app.projectOpen = true;
+    m_faxMode = false;
+}
+
+int TZEKAppForm::helpNumberOfActive() const {
+    if (auto* form = qobject_cast<TLanguageForm*>(m_current.data()))
+        return form->helpNumber();
+    if (m_resultShown)
+        return 12015;
+    return kMainHelpNumber;
+}
+
+void TZEKAppForm::help(int command, int helpData) {
+    if (m_services.help)
+        m_services.help(command, helpData);
+}
+
+void TZEKAppForm::closeEvent(QCloseEvent* event) {
+    if (m_endAtOnce || m_commands.CloseQuery()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+void TZEKAppForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+}
+
+bool TZEKAppForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && m_resultShown) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            // Esc in the result view goes back to data entry.
+            QTimer::singleShot(0, this, [this] { DatenBtnClick(); });
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace zek

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace zek {
+
+class AppContext;
+class UserInteraction;
+struct ShellServices;
+
+// What happens before the main window shows: settings, the language (asking for one
+// on the first start), the device table and the printer check. False when the program
+// has to end (the reason was shown to the user).
+bool PrepareStart(AppContext& app, UserInteraction& ui, const ShellServices& services);
+
+// Loads the text table and the device table of the language in the settings; false,
+// after telling the user, when either is missing.
+bool LoadLanguageAndDevices(AppContext& app, UserInteraction& ui);
+
+// Numbers are written with a decimal comma and a thousands point in every language.
+void ForceDecimalComma();
+
+} // namespace zek
