@@ -229,13 +229,14 @@ void DeviceTable::LiesTypText(std::string_view content) {
     bool firstLine = true;
     std::size_t pos = 0;
     while (pos < content.size()) {
-        std::size_t end = content.find('\n', pos);
+        // A line ends at CR LF, LF or a lone CR.
+        std::size_t end = content.find_first_of("\r\n", pos);
         if (end == std::string_view::npos)
             end = content.size();
-        std::string_view line = content.substr(pos, end - pos);
+        const std::string_view line = content.substr(pos, end - pos);
         pos = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        if (end < content.size() && content[end] == '\r' && pos < content.size() && content[pos] == '\n')
+            ++pos;
 
         const bool separator = line.starts_with("--");
         switch (section) {

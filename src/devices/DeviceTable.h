@@ -85,7 +85,7 @@ public:
     // Reads the table file. False when it cannot be opened or read; the device list is
     // then empty.
     bool LiesTypDatei(const QString& path);
-    // The same on the file's bytes (lines end in LF or CR LF).
+    // The same on the file's bytes (lines end in CR LF, LF or CR).
     void LiesTypText(std::string_view content);
 
     const std::string& title() const { return m_title; }

@@ -1,0 +1,350 @@
+#include "TypBuilder.h"
+
+#include "core/TextSource.h"
+#include "devices/BuiltinTables.h"
+#include "devices/DeviceTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zek {
+namespace {
+
+using test::Device;
+using test::TypBuilder;
+
+// Every text is "<number>", so a test sees which texts a line is made of.
+class NumberTexts : public TextSource {
+public:
+    std::string GetLangText(std::uint32_t number) const override {
+        return "<" + std::to_string(number) + ">";
+    }
+};
+
+TEST(TypFile, sections_title_comments_and_untrimmed_lines) {
+    DeviceTable t;
+    t.LiesTypText("Katalog 7\r\nkopf\r\n--- ende kopf\r\n"
+                  "/ kommentar\r\n\r\n"
+                  "  eingerueckt  \r\n"
+                  "zweite\n"
+                  "--\r\n"
+                  "zeile im tabellenteil\r\n");
+    EXPECT_EQ(t.title(), "Katalog 7");
+    ASSERT_EQ(t.lineCount(), 2);
+    EXPECT_EQ(t.lines()[0], "  eingerueckt  ");
+    EXPECT_EQ(t.lines()[1], "zweite");
+
+    // A first line "--" is both title and the end of the header.
+    t.LiesTypText("--\r\ngeraet\r\n");
+    EXPECT_EQ(t.title(), "--");
+    ASSERT_EQ(t.lineCount(), 1);
+    EXPECT_EQ(t.lines()[0], "geraet");
+
+    // Without any separator everything is header.
+    t.LiesTypText("nur kopf\r\nnoch kopf\r\n");
+    EXPECT_EQ(t.lineCount(), 0);
+}
+
+TEST(TypFile, missing_file_is_false_and_real_file_is_read) {
+    DeviceTable t;
+    EXPECT_FALSE(t.LiesTypDatei(QStringLiteral("/nonexistent/zkdeu.TYP")));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zkdeu.TYP");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const std::string text = TypBuilder().title("T").device({"HI-", 100}).text();
+    f.write(text.data(), qint64(text.size()));
+    f.close();
+    EXPECT_TRUE(t.LiesTypDatei(path));
+    EXPECT_EQ(t.lineCount(), 1);
+    // A folder cannot be read as a table file.
+    EXPECT_FALSE(t.LiesTypDatei(dir.path()));
+    EXPECT_EQ(t.lineCount(), 0);
+}
+
+TEST(TypFile, fixed_columns_and_short_lines) {
+    const Geraetezeile z =
+        ZerlegeZeile(test::deviceLine({"KSM", 9013, "VK 3300.003", "Kuehlgeraet", 'D', 'B', 230, 115, 55}));
+    EXPECT_EQ(z.Artikel, "VK 3300.003    ");
+    EXPECT_TRUE(z.hatArtikel);
+    EXPECT_EQ(z.Typcode(), "KSM");
+    EXPECT_EQ(z.Klasse1, 'D');
+    EXPECT_EQ(z.Klasse2, 'B');
+    EXPECT_EQ(z.Leistungszahl, 9013);
+    EXPECT_EQ(z.Zahl2, 230);
+    EXPECT_EQ(z.Zahl3, 115);
+    EXPECT_EQ(z.Zahl4, 55);
+    EXPECT_EQ(z.Beschreibung, "Kuehlgeraet");
+
+    // Columns beyond the end read as absent.
+    const Geraetezeile kurz = ZerlegeZeile("VT 1            T");
+    EXPECT_EQ(kurz.Code1, 'T');
+    EXPECT_EQ(kurz.Code2, 0);
+    EXPECT_EQ(kurz.Leistungszahl, 0);
+    EXPECT_TRUE(kurz.Beschreibung.empty());
+    EXPECT_FALSE(ZerlegeZeile(" ohne artikel").hatArtikel);
+
+    // The description is cut to 255 characters.
+    EXPECT_EQ(ZerlegeZeile(test::deviceLine({"HI-", 1, "A", std::string(400, 'x')})).Beschreibung.size(),
+              255u);
+}
+
+TEST(TypFile, number_fields_are_whole_right_aligned_integers) {
+    const struct {
+        const char* field;
+        std::uint16_t value;
+    } cases[] = {
+        {"  12", 12}, {"9999", 9999}, {"12  ", 0}, {" 1a2", 0}, {"  -5", 0}, {"    ", 0}, {"", 0}, {" 7", 7},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LiesFeldzahl(c.field), c.value) << '"' << c.field << '"';
+}
+
+TEST(TypFile, number_reader_of_table_values) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"1.5E3", 1500},
+        {"1.5e3", 1500},
+        {"1.5^3", 1500},
+        {"12,5", 12.5},
+        {"12.5", 12.5},
+        {"1.012,5", 1012.5},
+        {"1,012.5", 1012.5},
+        {"-3", -3},
+        {"--5", 0},
+        {"", 0},
+        {"E", 0},
+        {"E5", 0},
+        {"7E", 7},
+        {"2E-1", 0.2},
+        {"abc", 0},
+        {"5-", 0},
+        {"1E999", 0},
+        {"1Ex", 0},
+        {"399.17", 399.17},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(LiesZahl(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(Kennlinien, built_in_tables_keep_their_shape) {
+    const auto& tables = builtinKennlinien();
+    for (int t = 0; t < kBuiltinKennlinien; ++t) {
+        const Kennlinie& k = tables[std::size_t(t)];
+        for (std::size_t r = 0; r < 9; ++r)
+            for (std::size_t c = 0; c < 9; ++c) {
+                const double v = k[r][c];
+                SCOPED_TRACE(testing::Message() << "table " << t + 1 << " row " << r + 1 << " col " << c + 1);
+                EXPECT_GE(v, 0.0);
+                if (k[0][c] == 0.0) {
+                    EXPECT_EQ(v, 0.0);
+                }
+                if (v == 0.0)
+                    continue;
+                if (r > 0) {
+                    EXPECT_LT(v, k[r - 1][c]);
+                }
+                if (c > 0 && k[r][c - 1] != 0.0) {
+                    EXPECT_GT(v, k[r][c - 1]);
+                }
+            }
+    }
+    // Table 1 as given, and the first rows of two others.
+    EXPECT_EQ(tables[0][3][2], 257.5);
+    EXPECT_EQ(tables[8][0][7], 3250);
+    EXPECT_EQ(tables[12][0][0], 1965);
+}
+
+TEST(Kennlinien, lookup_on_the_grid) {
+    const DeviceTable t;
+    const struct {
+        int ta, ti;
+        std::uint16_t value;
+    } cases[] = {
+        {37, 33, 292}, // row 35: 257.5 + 3/5 · (315 - 257.5) = 292
+        {35, 35, 315}, // on the grid
+        {35, 32, 280}, // 257.5 + 2/5 · 57.5 = 280.5, the tie goes to the even 280
+        {24, 22, 374}, // row 20 (no row interpolation): 350 + 2/5 · 60 = 374
+        {20, 20, 350}, {50, 50, 280}, {60, 40, 0},                // last row is empty
+        {40, 60, 0},                                              // last column is empty
+        {61, 40, 0},   {19, 40, 0},   {40, 61, 0}, {-236, 40, 0}, // low byte 20 would read a cell
+        {45, 21, 0},                                              // next to the empty cell (45, 20)
+        {25, 52, 0},                                              // between 630 and the empty 55 column
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(t.Kennlinienwert(1, c.ta, c.ti), c.value) << c.ta << "/" << c.ti;
+    EXPECT_EQ(t.Kennlinienwert(0, 30, 30), 0);
+    EXPECT_EQ(t.Kennlinienwert(101, 30, 30), 0);
+    EXPECT_EQ(t.Kennlinienwert(15, 30, 30), 0); // tables 15.. start empty
+    EXPECT_EQ(Interpoliere(3, 3, 3, 7, 9), 7);
+}
+
+TEST(Kennlinien, table_section_syntax_and_malformed_sections) {
+    DeviceTable t = TypBuilder()
+                        .tableLine("{20} (1, 2, 3),") // before any header: ignored
+                        .tableLine("{Tabelle 1}")     // table 1
+                        .tableLine("(")
+                        .tableLine("{20} (1, 2, 3, 4, 5, 6, 7), // kommentar")
+                        .tableLine("   ")
+                        .tableLine("),(")
+                        .tableLine("{Tabelle 2}")
+                        .tableLine("{20} (10,5, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20)")
+                        .tableLine(")")
+                        .build();
+    const Kennlinie& k1 = *t.kennlinie(1);
+    EXPECT_EQ(k1[0][0], 1);
+    EXPECT_EQ(k1[0][6], 7);
+    EXPECT_EQ(k1[0][7], 0);   // missing values overwrite the built-in cell with 0
+    EXPECT_EQ(k1[1][0], 280); // rows the file does not give keep their value
+    // A decimal comma splits the value in two; values after the ninth are ignored.
+    const Kennlinie& k2 = *t.kennlinie(2);
+    EXPECT_EQ(k2[0][0], 10);
+    EXPECT_EQ(k2[0][1], 5);
+    EXPECT_EQ(k2[0][8], 17);
+
+    // A tenth row and the tables beyond the hundredth have no place in the store.
+    TypBuilder many;
+    many.tableLine("{1}");
+    for (int r = 0; r < 10; ++r)
+        many.tableLine("{x} (" + std::to_string(r + 1) + ",1,1,1,1,1,1,1,1)");
+    for (int h = 2; h <= 10000; ++h)
+        many.tableLine("{" + std::to_string(h) + "}");
+    many.tableLine("{x} (99,99,99,99,99,99,99,99,99)");
+    t = many.build();
+    EXPECT_EQ((*t.kennlinie(1))[8][0], 9);
+    EXPECT_EQ((*t.kennlinie(100))[0][0], 0);
+    EXPECT_EQ(t.kennlinie(101), nullptr);
+}
+
+TEST(Search, first_sufficient_line_in_file_order_and_the_twenty_passes) {
+    const DeviceTable t = test::tableOf({
+        {"HI-", 100},
+        {"HI-", 200},
+        {"LD-", 50},
+        {"HI-", 0},
+        {"HI-", 400},
+        {"HI-", 150},
+    });
+    const struct {
+        std::int32_t bedarf;
+        std::int32_t index;
+        int anzahl;
+    } cases[] = {
+        {50, 0, 1},    {100, 0, 1}, {101, 1, 1},
+        {400, 4, 1},   {401, 4, 2}, // one unit of the largest before any pair of a smaller one
+        {8000, 4, 20},              // 20 · 400
+        {8001, -1, 0},              // beyond 20 units
+    };
+    for (const auto& c : cases) {
+        const Suchergebnis r = t.SucheGeraet(c.bedarf, 0, 0, "HI-");
+        EXPECT_EQ(r.index, c.index) << c.bedarf;
+        if (r.gefunden()) {
+            EXPECT_EQ(r.anzahl, c.anzahl) << c.bedarf;
+        }
+        EXPECT_EQ(r.leistung, 0);
+    }
+    // A 0 W device never covers 1 W, not even with 20 units.
+    EXPECT_FALSE(test::tableOf({{"HI-", 0}}).SucheGeraet(1, 0, 0, "HI-").gefunden());
+    EXPECT_FALSE(t.SucheGeraet(1, 0, 0, "KS").gefunden());
+    EXPECT_FALSE(test::tableOf({}).SucheGeraet(1, 0, 0, "HI-").gefunden());
+}
+
+TEST(Search, variant_wildcard_matches_every_requested_variant) {
+    const DeviceTable t = test::tableOf({{"TS-", 300}, {"TX-", 500}, {"TD-", 800}, {"TSX", 2000}});
+    EXPECT_EQ(t.SucheGeraet(400, 30, 35, "TS-").index, 1);
+    EXPECT_EQ(t.SucheGeraet(400, 30, 35, "TD-").index, 1);
+    EXPECT_EQ(t.SucheGeraet(600, 30, 35, "TD-").index, 2);
+    // Only letter 2 is a wildcard.
+    EXPECT_EQ(t.SucheGeraet(1500, 30, 35, "TS-").index, 1);
+    EXPECT_EQ(t.SucheGeraet(1500, 30, 35, "TS-").anzahl, 3);
+}
+
+TEST(Search, unit_power_of_each_family) {
+    TypBuilder b;
+    b.devices({{"TS-", 500}, {"WA-", 1000}, {"KSM", 9001}, {"KSO", 700}, {"KD-", 9016}, {"KY-", 9000}});
+    b.tableLine("{1}");
+    for (int t = 2; t <= 16; ++t)
+        b.tableLine("{" + std::to_string(t) + "}");
+    b.tableLine("{20} (100, 200, 300, 400, 500, 600, 700, 800, 900)");
+    const DeviceTable t = b.build();
+
+    // Exchangers: 25-K power scaled to the actual difference, 500 / 25 · (35 - 30) = 100 W.
+    EXPECT_EQ(t.SucheGeraet(400, 30, 35, "TS-").leistung, 100);
+    // 1000 / 25 · (35 - 15) = 800 W.
+    EXPECT_EQ(t.SucheGeraet(839, 15, 35, "WA-").leistung, 800);
+    // 1012 / 25 · 1 = 40.48 and 1013 / 25 · 1 = 40.52.
+    EXPECT_EQ(test::tableOf({{"TS-", 1012}}).SucheGeraet(1, 30, 31, "TS-").leistung, 40);
+    EXPECT_EQ(test::tableOf({{"TS-", 1013}}).SucheGeraet(1, 30, 31, "TS-").leistung, 41);
+    // Table 1 at 37/33 gives 292 W per unit; 600 W need three of them.
+    const Suchergebnis k = t.SucheGeraet(600, 37, 33, "KSM");
+    EXPECT_EQ(k.index, 2);
+    EXPECT_EQ(k.anzahl, 3);
+    EXPECT_EQ(k.leistung, 292);
+    // A fixed-power unit reports no unit power.
+    EXPECT_EQ(t.SucheGeraet(600, 37, 33, "KSO").leistung, 0);
+    // Table 16 read from the file: row 20, 300 + 2/5 · 100 = 340 W.
+    EXPECT_EQ(t.SucheGeraet(340, 24, 32, "KD-").leistung, 340);
+    // A reference to table 0 has no capacity; an ambient of 19 °C is outside every table.
+    EXPECT_FALSE(t.SucheGeraet(1, 35, 35, "KY-").gefunden());
+    EXPECT_FALSE(t.SucheGeraet(1, 19, 35, "KSM").gefunden());
+    // The true temperature, not its low byte: 276 °C would otherwise read as 20 °C.
+    EXPECT_FALSE(t.SucheGeraet(1, 276, 35, "KSM").gefunden());
+}
+
+TEST(Search, indices_beyond_255_are_carried_whole) {
+    TypBuilder b;
+    for (int i = 0; i < 300; ++i)
+        b.device({"HI-", 10});
+    b.device({"HI-", 5000});
+    const DeviceTable t = b.build();
+    const Suchergebnis r = t.SucheGeraet(4000, 0, 0, "HI-");
+    EXPECT_EQ(r.index, 300);
+    EXPECT_EQ(t.ZerlegeZeile(r.index).Leistungszahl, 5000);
+}
+
+TEST(Description, lines_of_a_device) {
+    const NumberTexts texts;
+    const DeviceTable t = test::tableOf({
+        {"LV-", 100, "VL 1", "Luefter", 'D', ' ', 230, 20, 0},
+        {"KSM", 9001, " ", "Kuehler", 'A', 'F', 0, 0, 55},
+        {"LW-", 100, "VL 2", "Nass", 'G', 'B'},
+        {"KQ-", 100, "VK 9", "Unbekannt"},
+    });
+    const Geraetebeschreibung fan = t.BeschreibeGeraet(0, texts);
+    EXPECT_EQ(fan.Marke, "velmar Luefter");
+    EXPECT_EQ(fan.Werte, "<1007019>230 <1007020>20 ");
+    EXPECT_EQ(fan.Variante, "<1007022>");
+    EXPECT_EQ(fan.Artikel, "<1007024> VL 1           ");
+    EXPECT_EQ(fan.Klasse, "<1007025> <1007054>");
+    EXPECT_TRUE(fan.istFilterluefter);
+
+    const Geraetebeschreibung cooler = t.BeschreibeGeraet(1, texts);
+    EXPECT_EQ(cooler.Werte, "<1007021>55 ");
+    EXPECT_EQ(cooler.Variante, "<1007011>");
+    EXPECT_EQ(cooler.Artikel, "<1007023>");
+    EXPECT_EQ(cooler.Klasse, "<1007025> <1007051>  <1007026> <1007056> <1007027>");
+    EXPECT_FALSE(cooler.istFilterluefter);
+
+    const Geraetebeschreibung wet = t.BeschreibeGeraet(2, texts);
+    EXPECT_EQ(wet.Variante, "");
+    EXPECT_EQ(wet.Klasse, "  <1007026> <1007052> <1007027>");
+    EXPECT_EQ(t.BeschreibeGeraet(3, texts).Variante, "");
+
+    // An index outside the list (the line after the last fan) describes nothing.
+    EXPECT_EQ(t.BeschreibeGeraet(4, texts).Marke, "");
+    EXPECT_EQ(t.BeschreibeGeraet(-1, texts).Marke, "");
+
+    const std::pair<char, std::uint32_t> variants[] = {
+        {'I', 1007008}, {'F', 1007009}, {'A', 1007010}, {'S', 1007011}, {'Y', 1007012}, {'D', 1007013},
+        {'V', 1007014}, {'W', 1007015}, {'X', 1007016}, {'9', 1007017}, {'-', 0},       {'Q', 0}};
+    for (const auto& [letter, number] : variants)
+        EXPECT_EQ(VariantentextNummer(letter), number) << letter;
+    EXPECT_EQ(Variantentext('-', texts), "");
+}
+
+} // namespace
+} // namespace zek
