@@ -66,13 +66,17 @@ std::vector<ZeilenPosition> Seitenumbruch(std::size_t count, const PrinterBlock&
     return result;
 }
 
-QString DruckJobTitel(const QString& projectFileName) {
-    if (projectFileName.isEmpty())
-        return QStringLiteral("ZEK 2.2");
+QString Namensteil(const QString& projectFileName) {
     const qsizetype cut = std::max({projectFileName.lastIndexOf(QLatin1Char('\\')),
                                     projectFileName.lastIndexOf(QLatin1Char('/')),
                                     projectFileName.lastIndexOf(QLatin1Char(':'))});
-    return QStringLiteral("ZEK 2.2 - ") + projectFileName.mid(cut + 1);
+    return projectFileName.mid(cut + 1);
+}
+
+QString DruckJobTitel(const QString& projectFileName) {
+    if (projectFileName.isEmpty())
+        return QStringLiteral("ZEK 2.2");
+    return QStringLiteral("ZEK 2.2 - ") + Namensteil(projectFileName);
 }
 
 DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& block,

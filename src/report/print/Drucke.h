@@ -40,6 +40,10 @@ std::vector<ZeilenPosition> Seitenumbruch(std::size_t count, const PrinterBlock&
 // True when at least one line fits between the margins of a page `seitenhoehe` high.
 bool RaenderLassenPlatz(const PrinterBlock& block, int seitenhoehe);
 
+// The name part of a project file: everything after its last "\", "/" or ":" (files
+// named on Windows keep their drive and folders in front).
+QString Namensteil(const QString& projectFileName);
+
 // "ZEK 2.2 - " and the name part of the project file (everything after its last "\",
 // "/" or ":"), or "ZEK 2.2" for an unnamed project.
 QString DruckJobTitel(const QString& projectFileName);
