@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -61,6 +62,16 @@ void TMDIChild::makePage() {
     m_page = true;
     setWindowFlags(Qt::Widget);
     resize(479, 335);
+    // A page has no title bar of its own; its caption stands above its controls.
+    m_heading = new QLabel(windowTitle(), this);
+    m_heading->setObjectName(QStringLiteral("CaptionLabel"));
+    m_heading->setProperty(kTagProperty, -1);
+    QFont bold = m_heading->font();
+    bold.setBold(true);
+    bold.setPixelSize(15);
+    m_heading->setFont(bold);
+    m_content->insertWidget(0, m_heading);
+    m_content->insertSpacing(1, 6);
 }
 
 bool TMDIChild::HandleKey(int key) {
@@ -143,6 +154,8 @@ void TMDIChild::showEvent(QShowEvent* event) {
 
 void TMDIChild::changeEvent(QEvent* event) {
     TLanguageForm::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange && m_heading)
+        m_heading->setText(windowTitle());
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_page)
         FormActivate();
 }

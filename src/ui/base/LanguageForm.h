@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 
+class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
@@ -108,6 +109,7 @@ private:
     void installKeyPreview();
 
     QVBoxLayout* m_content = nullptr;
+    QLabel* m_heading = nullptr;
     bool m_page = false;
 
     friend void CreateButtonPanel(TMDIChild* form, unsigned flags);

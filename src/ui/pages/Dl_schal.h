@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/base/LanguageForm.h"
+
+class QLineEdit;
+
+namespace zek {
+
+class TRadioGroup;
+
+// Dimensions, wall material with its k value, and how the cabinet stands.
+class TSchaltschrankDlg : public TMDIChild {
+    Q_OBJECT
+public:
+    explicit TSchaltschrankDlg(FormContext& context, QWidget* parent = nullptr);
+    void LoadData() override;
+    void StoreData() override;
+    void TranslateForm() override;
+
+    QLineEdit *BreiteEdit, *HoeheEdit, *TiefeEdit, *WDurchEdit;
+    TRadioGroup* Einzel;
+    TRadioGroup* Wand;
+    TRadioGroup* Material;
+
+private:
+    void MaterialClick(int index);
+    void WDurchEditChange();
+    void setKWertEditable(bool editable);
+
+    bool m_checking = false;
+};
+
+} // namespace zek

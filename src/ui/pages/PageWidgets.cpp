@@ -1,0 +1,228 @@
+#include "ui/pages/PageWidgets.h"
+
+#include "core/Cp1252.h"
+#include "ui/base/DigitFilter.h"
+#include "ui/base/TranslateForm.h"
+#include "ui/pages/PageRules.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace zek {
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int tag, const QString& name) {
+    auto* label = new QLabel(text, parent);
+    label->setProperty(kTagProperty, tag);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    return label;
+}
+
+namespace {
+void fitWidth(QLineEdit* edit, int characters) {
+    const QFontMetrics fm(edit->font());
+    edit->setFixedWidth(fm.horizontalAdvance(QLatin1Char('0')) * (characters + 1) + 14);
+}
+} // namespace
+
+QLineEdit* MakeNumEdit(QWidget* parent, const QString& name, int maxLength, bool allowMinus) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setProperty(kTagProperty, -1);
+    edit->setMaxLength(maxLength);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fitWidth(edit, std::max(maxLength, 3));
+    AttachDigitFilter(edit, allowMinus);
+    return edit;
+}
+
+QLineEdit* MakeTextEdit(QWidget* parent, const QString& name, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setProperty(kTagProperty, -1);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+void ShowNumber(QLineEdit* edit, long long value) {
+    edit->setText(QString::number(value));
+}
+
+std::uint16_t EditU16(const QLineEdit* edit) {
+    return ReadU16(edit->text());
+}
+
+std::int32_t EditInt32(const QLineEdit* edit) {
+    return ReadInt32(edit->text());
+}
+
+void ShowText(QLineEdit* edit, const std::string& cp1252) {
+    edit->setText(fromCp1252(cp1252));
+}
+
+std::string EditText(const QLineEdit* edit) {
+    // The edit's maximum length is the record's, so cutting happens at the same width.
+    return toCp1252(edit->text());
+}
+
+TSpinEdit::TSpinEdit(QWidget* parent, const QString& name, int lower, int upper) : QSpinBox(parent) {
+    setObjectName(name);
+    setProperty(kTagProperty, -1);
+    setRange(lower, upper);
+    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setMinimumWidth(70);
+}
+
+QValidator::State TSpinEdit::validate(QString& input, int&) const {
+    const QString t = input.trimmed();
+    if (t.isEmpty() || t == QLatin1String("-"))
+        return QValidator::Intermediate;
+    bool ok = false;
+    const int v = t.toInt(&ok);
+    if (!ok)
+        return QValidator::Invalid;
+    return (v >= minimum() && v <= maximum()) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void TSpinEdit::fixup(QString& input) const {
+    input = QString::number(ReadSpinText(input, minimum(), maximum()));
+}
+
+int TSpinEdit::readValue() {
+    const int v = ReadSpinText(lineEdit()->text(), minimum(), maximum());
+    setValue(v);
+    lineEdit()->setText(QString::number(v));
+    return v;
+}
+
+void TSpinEdit::showValue(int value) {
+    setValue(std::clamp(value, minimum(), maximum()));
+    lineEdit()->setText(QString::number(this->value()));
+}
+
+void TSpinEdit::focusInEvent(QFocusEvent* event) {
+    QSpinBox::focusInEvent(event);
+    emit focusChanged();
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+    QSpinBox::focusOutEvent(event);
+    emit focusChanged();
+}
+
+namespace {
+
+// Draws the current item with a frame and no highlight, whether or not the list has
+// the focus, so the chosen kind stays visible.
+class CurrentFrameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QStyledItemDelegate::paint(painter, plain, index);
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (view && view->currentIndex() == index) {
+            painter->save();
+            QPen pen(option.palette.color(QPalette::Text));
+            pen.setStyle(Qt::DotLine);
+            painter->setPen(pen);
+            painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+            painter->restore();
+        }
+    }
+};
+
+} // namespace
+
+KindListBox::KindListBox(QWidget* parent, const QString& name) : QListWidget(parent) {
+    setObjectName(name);
+    setProperty(kTagProperty, -1);
+    setFlow(QListView::LeftToRight);
+    setWrapping(false);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setItemDelegate(new CurrentFrameDelegate(this));
+    setSpacing(0);
+    setFixedHeight(QFontMetrics(font()).height() + 8);
+    connect(this, &QListWidget::currentRowChanged, this, [this] { viewport()->update(); });
+}
+
+void KindListBox::setKind(int kind) {
+    if (kind >= 1 && kind <= count())
+        setCurrentRow(kind - 1, QItemSelectionModel::NoUpdate);
+    else
+        setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+}
+
+int KindListBox::kind() const {
+    const int row = currentRow();
+    return row < 0 ? 0 : row + 1;
+}
+
+void KindListBox::setItems(const QStringList& texts) {
+    const int row = currentRow();
+    clear();
+    const QFontMetrics fm(font());
+    int width = 4;
+    for (const QString& t : texts) {
+        auto* item = new QListWidgetItem(t, this);
+        item->setSizeHint(QSize(fm.horizontalAdvance(t) + 14, fm.height() + 4));
+        width += fm.horizontalAdvance(t) + 14;
+    }
+    setMinimumWidth(width);
+    setCurrentRow(row < count() ? row : -1, QItemSelectionModel::NoUpdate);
+}
+
+TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& caption, int tag,
+                         const QStringList& items)
+    : QGroupBox(caption, parent), m_group(new QButtonGroup(this)) {
+    setObjectName(name);
+    setProperty(kTagProperty, tag);
+    auto* box = new QVBoxLayout(this);
+    box->setSpacing(4);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* b = new QRadioButton(items.at(i), this);
+        b->setObjectName(name + QLatin1Char('_') + QString::number(i));
+        b->setProperty(kTagProperty, -1);
+        m_group->addButton(b, i);
+        box->addWidget(b);
+        m_buttons.push_back(b);
+    }
+    box->addStretch(1);
+    connect(m_group, &QButtonGroup::idClicked, this, &TRadioGroup::clicked);
+}
+
+int TRadioGroup::itemIndex() const {
+    return m_group->checkedId();
+}
+
+void TRadioGroup::setItemIndex(int index) {
+    if (index >= 0 && index < count()) {
+        m_buttons[static_cast<std::size_t>(index)]->setChecked(true);
+        return;
+    }
+    m_group->setExclusive(false);
+    for (QRadioButton* b : m_buttons)
+        b->setChecked(false);
+    m_group->setExclusive(true);
+}
+
+void TRadioGroup::setItemTexts(const QStringList& texts) {
+    for (int i = 0; i < count() && i < texts.size(); ++i)
+        if (!texts.at(i).isEmpty())
+            m_buttons[static_cast<std::size_t>(i)]->setText(texts.at(i));
+}
+
+QRadioButton* TRadioGroup::button(int index) const {
+    return (index >= 0 && index < count()) ? m_buttons[static_cast<std::size_t>(index)] : nullptr;
+}
+
+} // namespace zek

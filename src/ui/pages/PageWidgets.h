@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace zek {
+
+// A label with the Tag of its language text.
+QLabel* MakeLabel(QWidget* parent, const QString& text, int tag, const QString& name = {});
+
+// A numeric edit: at most maxLength characters, digits only (and a leading minus where
+// allowed), wide enough for its digits.
+QLineEdit* MakeNumEdit(QWidget* parent, const QString& name, int maxLength, bool allowMinus = false);
+
+// A free-text edit of maxLength characters.
+QLineEdit* MakeTextEdit(QWidget* parent, const QString& name, int maxLength);
+
+// Record values into edits and back.
+void ShowNumber(QLineEdit* edit, long long value);
+std::uint16_t EditU16(const QLineEdit* edit);
+std::int32_t EditInt32(const QLineEdit* edit);
+void ShowText(QLineEdit* edit, const std::string& cp1252);
+std::string EditText(const QLineEdit* edit);
+
+// A spin field whose bounds apply when it is left or read: while typing any integer is
+// accepted, so "80" in a field up to 75 stays visible until it is corrected to 75.
+class TSpinEdit : public QSpinBox {
+    Q_OBJECT
+public:
+    TSpinEdit(QWidget* parent, const QString& name, int lower, int upper);
+
+    // The value by the reading rule of the spin fields; the text is corrected to it.
+    int readValue();
+    // Shows a record value, held within the bounds.
+    void showValue(int value);
+
+signals:
+    void focusChanged();
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+// The kind list of a power-supply row: its items side by side; the current item is
+// marked by a frame only, never by a selection highlight. No current item = kind 0.
+class KindListBox : public QListWidget {
+    Q_OBJECT
+public:
+    KindListBox(QWidget* parent, const QString& name);
+    // 1..n makes that item current; anything else leaves none current.
+    void setKind(int kind);
+    // Position of the current item + 1, or 0 when none is current.
+    int kind() const;
+    // Refills the item texts and keeps the current position.
+    void setItems(const QStringList& texts);
+};
+
+// A group of radio buttons whose checked button is an item index (-1 = none), as the
+// radio groups of the pages; its items may be refilled from language texts.
+class TRadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    TRadioGroup(QWidget* parent, const QString& name, const QString& caption, int tag,
+                const QStringList& items);
+    int itemIndex() const;
+    // An index outside the items leaves no button checked.
+    void setItemIndex(int index);
+    // Refills the captions of the items from language texts (empty texts keep theirs).
+    void setItemTexts(const QStringList& texts);
+    QRadioButton* button(int index) const;
+    int count() const { return static_cast<int>(m_buttons.size()); }
+
+signals:
+    void clicked(int index);
+
+private:
+    std::vector<QRadioButton*> m_buttons;
+    QButtonGroup* m_group;
+};
+
+} // namespace zek
