@@ -1,0 +1,123 @@
+#include "core/TextSource.h"
+#include "ui/help/HelpViewer.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+#include <map>
+
+using namespace zek;
+
+namespace {
+
+class FakeTexts : public TextSource {
+public:
+    std::map<std::uint32_t, std::string> texts;
+    std::string GetLangText(std::uint32_t n) const override {
+        const auto it = texts.find(n);
+        return it == texts.end() ? std::string() : it->second;
+    }
+};
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+// A long document, so that a topic far down must be scrolled to.
+QByteArray document() {
+    QByteArray html = "<html><body><h1><a name=\"contents\"></a>Inhalt</h1>";
+    for (int i = 0; i < 200; ++i)
+        html += "<p>Absatz " + QByteArray::number(i) + "</p>";
+    html += "<h2><a name=\"helponhelp\"></a>Hilfe verwenden</h2>";
+    for (int i = 0; i < 200; ++i)
+        html += "<p>Text " + QByteArray::number(i) + "</p>";
+    html += "<h2><a name=\"40\"></a>Schaltschrank</h2><p>Breite in mm</p>";
+    for (int i = 0; i < 200; ++i)
+        html += "<p>Ende " + QByteArray::number(i) + "</p>";
+    return html + "</body></html>";
+}
+
+} // namespace
+
+class TestHelpViewer : public QObject {
+    Q_OBJECT
+private slots:
+    void shows_topics_by_command();
+    void reports_a_missing_file_or_topic();
+    void shows_the_shipped_help_files();
+};
+
+void TestHelpViewer::shows_topics_by_command() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("zek_deu.hlp");
+    writeFile(file, document());
+    HelpViewer viewer;
+    viewer.resize(400, 300);
+
+    QVERIFY(viewer.showRequest({file, kHelpContext, 40}));
+    QCOMPARE(viewer.currentAnchor(), QString("40"));
+    QVERIFY(viewer.errorText().isEmpty());
+    QVERIFY(viewer.isVisible());
+    QVERIFY(viewer.browser()->verticalScrollBar()->value() > 0);
+
+    QVERIFY(viewer.showRequest({file, kHelpContents, 12345}));
+    QCOMPARE(viewer.currentAnchor(), QString(kHelpContentsAnchor));
+
+    QVERIFY(viewer.showRequest({file, kHelpOnHelp, 0}));
+    QCOMPARE(viewer.currentAnchor(), QString(kHelpOnHelpAnchor));
+
+    // The contents button of the window works on the file shown.
+    viewer.showRequest({file, kHelpContext, 40});
+    viewer.findChild<QToolButton*>("HelpContentsBtn")->click();
+    QCOMPARE(viewer.currentAnchor(), QString(kHelpContentsAnchor));
+}
+
+void TestHelpViewer::reports_a_missing_file_or_topic() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("zek_eng.hlp");
+    writeFile(file, document());
+    FakeTexts texts;
+    texts.texts[1012005] = "No file %s.";
+    texts.texts[1012006] = "No topic %s in %s.";
+    HelpViewer viewer(&texts);
+    auto* message = viewer.findChild<QLabel*>("HelpMessage");
+    QVERIFY(message);
+
+    QVERIFY(!viewer.showRequest({file, kHelpContext, 99}));
+    QCOMPARE(viewer.errorText(), "No topic 99 in " + QDir::toNativeSeparators(file) + ".");
+    QVERIFY(message->isVisible());
+    QVERIFY(viewer.currentAnchor().isEmpty());
+
+    const QString missing = dir.filePath("zek_.hlp");
+    QVERIFY(!viewer.showRequest({missing, kHelpContents, 0}));
+    QCOMPARE(viewer.errorText(), "No file " + QDir::toNativeSeparators(missing) + ".");
+
+    // A folder by the name of the help file is no help file either.
+    QVERIFY(QDir(dir.path()).mkdir("zek_fra.hlp"));
+    QVERIFY(!viewer.showRequest({dir.filePath("zek_fra.hlp"), kHelpContext, 40}));
+
+    // The next good request clears the message.
+    QVERIFY(viewer.showRequest({file, kHelpContext, 40}));
+    QVERIFY(viewer.errorText().isEmpty());
+    QVERIFY(!message->isVisible());
+}
+
+void TestHelpViewer::shows_the_shipped_help_files() {
+    for (const char* language : {"deu", "eng", "fra"}) {
+        HelpViewer viewer;
+        const QString file = QStringLiteral(ZEK_SOURCE_DIR "/data/help/zek_%1.hlp").arg(language);
+        for (std::uint32_t context : {37u, 107u, 111u, 19000u})
+            QVERIFY2(viewer.showRequest({file, kHelpContext, context}), qPrintable(viewer.errorText()));
+        // Umlauts and accents survive: the files are UTF-8.
+        QVERIFY(!viewer.browser()->toPlainText().contains(QChar::ReplacementCharacter));
+    }
+}
+
+QTEST_MAIN(TestHelpViewer)
+#include "test_help_viewer.moc"
