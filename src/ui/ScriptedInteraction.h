@@ -26,7 +26,9 @@ public:
     QString openFileName(const QString& title, const QString&, const QStringList&) override {
         return nextFileName(title);
     }
-    QString saveFileName(const QString& title, const QString&, const QStringList&, const QString&) override {
+    QString saveFileName(const QString& title, const QString&, const QStringList&,
+                         const QString& proposedName) override {
+        proposedNames << proposedName;
         return nextFileName(title);
     }
 
@@ -35,6 +37,7 @@ public:
     QStringList questions;
     QStringList errors;
     QStringList fileDialogs;
+    QStringList proposedNames; // the names the save dialogs offered
 
 private:
     QString nextFileName(const QString& title) {
