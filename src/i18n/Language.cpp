@@ -241,8 +241,12 @@ void Language::loadModule(const QString& dir, const std::string& code) {
         dropModule();
         return;
     }
+    // The table names the language it is meant for; a module built for another language
+    // (a file copied under the wrong name) is refused the same way.
     const std::string meantFor = GetLangText(kLanguageText);
-    if (!meantFor.empty() && upper(meantFor) != upper(code)) {
+    const std::string builtFor = m_module->builtFor();
+    if ((!meantFor.empty() && upper(meantFor) != upper(code)) ||
+        (!builtFor.empty() && upper(builtFor) != upper(code))) {
         raiseModuleMessage(5);
         dropModule();
         return;

@@ -1,5 +1,7 @@
 #include "LanguageModule.h"
 
+#include <cstring>
+
 namespace zek {
 
 LanguageModule::LanguageModule(const QString& path) : m_library(path) {}
@@ -20,10 +22,15 @@ bool LanguageModule::load() {
         m_library.unload();
         return false;
     }
-    // Kept for the module's lifetime, as the module expects; nothing calls them yet.
+    // Kept for the module's lifetime; the first one names the module's language.
     m_routine1 = reinterpret_cast<ZekModuleRoutineFn>(m_library.resolve(module_abi::kRoutine1Symbol));
     m_routine2 = reinterpret_cast<ZekModuleRoutineFn>(m_library.resolve(module_abi::kRoutine2Symbol));
     return true;
+}
+
+std::string LanguageModule::builtFor() const {
+    const char* code = m_routine1 ? m_routine1() : nullptr;
+    return code ? std::string(code, strnlen(code, 16)) : std::string();
 }
 
 std::string LanguageModule::text(std::uint32_t number) const {

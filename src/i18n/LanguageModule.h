@@ -22,6 +22,8 @@ public:
     QString errorString() const { return m_error; }
     // The module's text of a number, at most 999 characters; empty when it has none.
     std::string text(std::uint32_t number) const;
+    // The language code the module says it was built for; empty when it does not say.
+    std::string builtFor() const;
 
 private:
     QLibrary m_library;

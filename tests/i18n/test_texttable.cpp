@@ -5,45 +5,39 @@
 #include <optional>
 #include <string>
 
-using zek::TIntStr;
-
 namespace {
 
-struct LookupCase {
-    const char* name;
-    std::uint32_t number;
-    std::optional<std::string> expected; // nullopt: not in the table
-};
-
-// Lines out of order, with all three kinds of line end and the awkward lines a hand-edited
+// Lines out of order, all three kinds of line end, and the awkward lines a hand-edited
 // file may hold.
 const std::string kTable = "001006001 W\r\n"
                            "001004009Projekt: \r\n"
                            "000071566R\xfc"
                            "ck\r"
                            "001006079Mit freundlichen<nl>Gr\xfc\xdf"
-                           "en\n"
+                           "en<nl>\n"
                            "00100400\n"          // 8 characters: shorter than a number
                            "001004010\r\n"       // the number alone: an empty text
                            "00100x011Kaputt\r\n" // not a number
                            "001008000Erste\r\n"  // duplicate number: the first one counts
                            "001008000Zweite\r\n"
-                           "<nl><nl>\r\n"
                            "\r\n"
                            "999999999Letzte";
 
 TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
-    TIntStr table;
-    table.setText(kTable);
-    const LookupCase cases[] = {
+    struct Case {
+        const char* name;
+        std::uint32_t number;
+        std::optional<std::string> expected; // nullopt: not in the table
+    };
+    const Case cases[] = {
         {"trailing blank kept", 1004009, "Projekt: "},
         {"leading blank kept", 1006001, " W"},
         {"CR-only line end", 71566,
          "R\xfc"
          "ck"},
-        {"<nl> becomes CR LF", 1006079,
+        {"every <nl> becomes CR LF", 1006079,
          "Mit freundlichen\r\nGr\xfc\xdf"
-         "en"},
+         "en\r\n"},
         {"number without text", 1004010, ""},
         {"short line is never a number", 1004000, std::nullopt},
         {"non-digit prefix never found", 1004011, std::nullopt},
@@ -52,35 +46,16 @@ TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
         {"missing number", 1004099, std::nullopt},
         {"number too wide for nine digits", 1000000000u, std::nullopt},
     };
-    for (const LookupCase& c : cases) {
+    zek::TIntStr table;
+    table.setText(kTable);
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(table.find(c.number), c.expected);
         EXPECT_EQ(table.GetLangText(c.number), c.expected.value_or(""));
     }
-}
-
-TEST(TextTable, lists_each_number_once_and_skips_lines_without_one) {
-    TIntStr table;
-    table.setText(kTable);
-    const std::vector<std::uint32_t> expected = {71566,   1004009, 1004010,  1006001,
-                                                 1006079, 1008000, 999999999};
-    EXPECT_EQ(table.numbers(), expected);
-    // 12 lines in the text, the empty one included; none is dropped.
-    EXPECT_EQ(table.count(), 12u);
-}
-
-TEST(TextTable, empty_input_gives_an_empty_table) {
-    TIntStr table;
-    for (const char* content : {"", "\r\n", "\n\n\n"}) {
-        table.setText(content);
-        EXPECT_TRUE(table.numbers().empty()) << content;
-        EXPECT_EQ(table.GetLangText(1004009), "");
-    }
-}
-
-TEST(TextTable, line_break_marker_is_replaced_everywhere) {
-    EXPECT_EQ(zek::expandLineBreaks("a<nl>b<nl><nl>c<nl"), "a\r\nb\r\n\r\nc<nl");
-    EXPECT_EQ(zek::expandLineBreaks("<NL>"), "<NL>"); // the marker is case-sensitive
+    const std::vector<std::uint32_t> numbers = {71566,   1004009, 1004010,  1006001,
+                                                1006079, 1008000, 999999999};
+    EXPECT_EQ(table.numbers(), numbers);
 }
 
 } // namespace
