@@ -1,0 +1,122 @@
+// Building one result report, and the summary of many projects in one process: reading
+// each project file, its balance and device search, and its row.
+#include "devices/DeviceTable.h"
+#include "i18n/Language.h"
+#include "io/ProjectFile.h"
+#include "io/SettingsFile.h"
+#include "report/Report.h"
+#include "report/Summary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace zek;
+
+struct Data {
+    Settings settings;
+    Language language;
+    DeviceTable devices;
+    Data() {
+        const QDir bin(QStringLiteral(ZEK_BENCH_BIN_DIR));
+        ReadSettings(settings, bin.filePath(kDefaultsFileName));
+        language.LoadLanguage(bin.path(), "zkdeu");
+        devices.LiesTypDatei(bin.filePath("zkdeu.TYP"));
+    }
+};
+
+Data& data() {
+    static Data d;
+    return d;
+}
+
+ProjectData exampleProject() {
+    Project project(data().settings.data());
+    ReadProjectFile(project, data().settings.data(),
+                    QStringLiteral(ZEK_SOURCE_DIR "/data/examples/stahl_reihenschrank.Z20"));
+    return project.data();
+}
+
+void BM_ErstelleErgebnis(benchmark::State& state) {
+    ProjectData p = exampleProject();
+    StoredTicksSelector selector;
+    const ReportContext ctx{p,        data().settings.data(),    data().language, data().devices,
+                            selector, "stahl_reihenschrank.Z20", {1, 12, 2026}};
+    for (auto _ : state) {
+        TZEKCollection lines;
+        bool abbruch = false;
+        lines.ErstelleErgebnis(ctx, abbruch);
+        benchmark::DoNotOptimize(lines.lines().data());
+    }
+}
+BENCHMARK(BM_ErstelleErgebnis)->Unit(benchmark::kMicrosecond);
+
+void BM_ErstelleAnfrage(benchmark::State& state) {
+    ProjectData p = exampleProject();
+    StoredTicksSelector selector;
+    const ReportContext ctx{p,  data().settings.data(), data().language, data().devices, selector,
+                            "", {1, 12, 2026}};
+    for (auto _ : state) {
+        TZEKCollection lines;
+        bool abbruch = false;
+        lines.ErstelleAnfrage(ctx, abbruch);
+        benchmark::DoNotOptimize(lines.lines().data());
+    }
+}
+BENCHMARK(BM_ErstelleAnfrage)->Unit(benchmark::kMicrosecond);
+
+// A plant of N cabinets that differ in size, loss and temperatures, written once.
+class Plant {
+public:
+    explicit Plant(int n) {
+        const ProjectData base = exampleProject();
+        for (int i = 0; i < n; ++i) {
+            ProjectData p = base;
+            p.Schaltschrank.Breite = static_cast<u16>(400 + (i % 9) * 100);
+            p.Schaltschrank.Hoehe = static_cast<u16>(600 + (i % 15) * 100);
+            p.Temperatur.MaxAussen = 20 + i % 20;
+            p.Leistungsschuetze[0] = static_cast<u16>(i % 30);
+            p.Frequenzumrichter[0].Anzahl = static_cast<u16>(i % 4);
+            const QString name = m_dir.filePath(QStringLiteral("p%1.Z20").arg(i));
+            QFile f(name);
+            if (f.open(QIODevice::WriteOnly))
+                f.write(ProjectFileBytes(p, 1));
+            m_files.push_back(name);
+        }
+    }
+    const std::vector<QString>& files() const { return m_files; }
+
+private:
+    QTemporaryDir m_dir;
+    std::vector<QString> m_files;
+};
+
+void BM_Summary(benchmark::State& state) {
+    const Plant plant(static_cast<int>(state.range(0)));
+    Project project(data().settings.data());
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        std::string out = ZusammenfassungKopf(false);
+        for (const QString& file : plant.files()) {
+            ReadProjectFile(project, data().settings.data(), file);
+            Zusammenfassung z = Zusammenfassen(project.data(), data().devices);
+            z.datei = file.toStdString();
+            out += ZusammenfassungZeile(z, false);
+        }
+        bytes = out.size();
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+    // Seconds per project: it must stay the same from 1 000 to 10 000 projects.
+    state.counters["per_project"] =
+        benchmark::Counter(static_cast<double>(state.range(0)),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Summary)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
