@@ -50,7 +50,6 @@ class TestHelpViewer : public QObject {
 private slots:
     void shows_topics_by_command();
     void reports_a_missing_file_or_topic();
-    void shows_the_shipped_help_files();
 };
 
 void TestHelpViewer::shows_topics_by_command() {
@@ -106,17 +105,6 @@ void TestHelpViewer::reports_a_missing_file_or_topic() {
     QVERIFY(viewer.showRequest({file, kHelpContext, 40}));
     QVERIFY(viewer.errorText().isEmpty());
     QVERIFY(!message->isVisible());
-}
-
-void TestHelpViewer::shows_the_shipped_help_files() {
-    for (const char* language : {"deu", "eng", "fra"}) {
-        HelpViewer viewer;
-        const QString file = QStringLiteral(ZEK_SOURCE_DIR "/data/help/zek_%1.hlp").arg(language);
-        for (std::uint32_t context : {37u, 107u, 111u, 19000u})
-            QVERIFY2(viewer.showRequest({file, kHelpContext, context}), qPrintable(viewer.errorText()));
-        // Umlauts and accents survive: the files are UTF-8.
-        QVERIFY(!viewer.browser()->toPlainText().contains(QChar::ReplacementCharacter));
-    }
 }
 
 QTEST_MAIN(TestHelpViewer)
