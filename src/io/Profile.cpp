@@ -121,8 +121,8 @@ Profile::Profile(std::string_view bytes) {
         Line line{std::string(bytes.substr(start, end - start)), {}};
         if (end < bytes.size()) {
             const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
-            line.eol = bytes.substr(end, crlf ? 2 : 1);
-            end += line.eol.size();
+            line.eol = crlf ? "\r\n" : (bytes[end] == '\r' ? "\r" : "\n");
+            end += crlf ? 2 : 1;
         }
         m_lines.push_back(std::move(line));
         start = end;
@@ -190,7 +190,8 @@ void Profile::setValue(std::string_view section, std::string_view key, std::stri
         return;
     }
 
-    const std::string keyLine = std::string(key) + "=" + clean;
+    std::string keyLine(key);
+    keyLine.append(1, '=').append(clean);
     for (const Section& s : m_sections) {
         if (!profileNamesEqual(s.name, section))
             continue;
@@ -209,7 +210,9 @@ void Profile::setValue(std::string_view section, std::string_view key, std::stri
         if (!trim(visible(m_lines.back().text)).empty())
             m_lines.push_back(Line{{}, "\r\n"});
     }
-    m_lines.push_back(Line{"[" + std::string(section) + "]", "\r\n"});
+    std::string header(1, '[');
+    header.append(section).push_back(']');
+    m_lines.push_back(Line{std::move(header), "\r\n"});
     m_lines.push_back(Line{keyLine, "\r\n"});
     reindex();
 }

@@ -1,0 +1,35 @@
+// Any bytes as a project file and as a settings file: reading never fails, the record
+// keeps its invariants, an unchanged profile writes back byte for byte, and an updated
+// one still holds the value it was given.
+#include "core/SettingsData.h"
+#include "io/ProjectFile.h"
+#include "io/SettingsFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    zek::Profile profile(bytes);
+    if (profile.bytes() != bytes)
+        std::abort();
+
+    zek::ProjectData project = zek::NewProject(zek::FactorySettings());
+    zek::ReadProjectProfile(profile, project);
+    if (project.Auswahl.GeraeteCheck.size() != zek::kGeraeteCheckLength)
+        std::abort();
+    if (project.Schaltschrank.Material < zek::Anderes &&
+        project.Schaltschrank.Waermedurchgangszahl != zek::MaterialKWert(project.Schaltschrank.Material))
+        std::abort();
+    zek::ReadSettingsProfile(profile);
+
+    profile.setValue("Schaltschrank", "Breite", "600");
+    if (profile.value("schaltschrank", "BREITE") != "600")
+        std::abort();
+    zek::ProjectData again = zek::NewProject(zek::FactorySettings());
+    const QByteArray written = zek::ProjectFileBytes(project, 1);
+    zek::ReadProjectProfile(zek::Profile(std::string_view(written.constData(), std::size_t(written.size()))),
+                            again);
+    return 0;
+}

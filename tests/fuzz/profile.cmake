@@ -1,0 +1,1 @@
+zek_add_fuzzer(profile SOURCES ${CMAKE_CURRENT_LIST_DIR}/fuzz_profile.cpp LIBS zek_io)
