@@ -269,4 +269,22 @@ TEST(ShippedTexts, texts_shown_on_one_line_hold_no_line_break) {
     }
 }
 
+// Lines without a 9-digit number, or repeating one, are left out when the archive is
+// packed (with a warning in the build output); none should be.
+TEST(ShippedTexts, packing_left_no_source_line_out) {
+    for (const char* code : kCodes) {
+        const QDir folder(QStringLiteral(ZEK_SOURCE_DIR "/data/lang/") + QString::fromLatin1(code).mid(2));
+        std::size_t lines = 0;
+        for (const QString& name : folder.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+            QFile file(folder.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            for (const QString& line :
+                 QString::fromUtf8(file.readAll()).split(QRegularExpression("\r\n|\r|\n")))
+                lines += !line.isEmpty() && !line.startsWith('#');
+        }
+        EXPECT_EQ(shipped().languages.at(code).lineCount(), lines)
+            << "data/lang/" << code + 2 << ": see the zek-langpack warnings of the build";
+    }
+}
+
 } // namespace
