@@ -6,6 +6,8 @@
 #include "ui/Interaction.h"
 #include "ui/base/LanguageForm.h"
 #include "ui/base/TranslateForm.h"
+#include "ui/result/ErgebnisDlg.h"
+#include "ui/result/ResultCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -192,9 +194,9 @@ void TZEKAppForm::buildMenus() {
         m->menuAction()->setProperty(kHelpNumberProperty, helpNumber);
         return m;
     };
-    auto item = [&](QMenu* m, const char* name, const char* caption, int helpNumber, auto&& slot,
+    auto item = [&](QMenu* m, const char* name, const auto& caption, int helpNumber, auto&& slot,
                     const QKeySequence& shortcut = {}) {
-        QAction* a = action(name, QString::fromUtf8(caption), helpNumber, shortcut);
+        QAction* a = action(name, QString(caption), helpNumber, shortcut);
         m->addAction(a);
         connect(a, &QAction::triggered, this, slot);
         return a;
@@ -224,6 +226,9 @@ void TZEKAppForm::buildMenus() {
     item(m_mnErgebnis, "MnEDrucken", "Ergebnis &drucken", 11022, [this] { printResult(false); });
     item(m_mnErgebnis, "MnEFaxAnzeigen", "&Fax-Anfrage anzeigen", 11023, [this] { showResult(true); });
     item(m_mnErgebnis, "MnEFaxDrucken", "Fax-A&nfrage drucken", 11024, [this] { printResult(true); });
+    m_mnErgebnis->addSeparator();
+    item(m_mnErgebnis, kMnEPdfObjectName, QString::fromUtf8(kMnEPdfDesignText), kMnEPdfHelpNumber,
+         [this] { saveResultPdf(); });
     m_mnErgebnis->menuAction()->setEnabled(false);
 
     auto dialog = [this](const char* which) {
@@ -489,9 +494,14 @@ void TZEKAppForm::showResult(bool fax) {
     QWidget* view = m_services.createResultView ? m_services.createResultView(lines, fax, m_area) : nullptr;
     if (view) {
         view->setWindowTitle(text(fax ? 1004016 : 1004014));
-        view->installEventFilter(this);
-        for (QWidget* w : view->findChildren<QWidget*>())
-            w->installEventFilter(this);
+        if (auto* ergebnis = qobject_cast<TErgebnisDlg*>(view)) {
+            connect(ergebnis, &TErgebnisDlg::dataEntryRequested, this, &TZEKAppForm::DatenBtnClick);
+            ergebnis->setViewButtons(m_ergAnzBtn, m_faxAnzBtn, fax);
+        } else {
+            view->installEventFilter(this);
+            for (QWidget* w : view->findChildren<QWidget*>())
+                w->installEventFilter(this);
+        }
     }
     if (m_previous && m_previous != view)
         releaseLater(m_previous);
@@ -516,6 +526,16 @@ void TZEKAppForm::printResult(bool fax) {
         return;
     if (auto lines = m_services.buildReport(fax, true))
         m_services.print(*lines, fax);
+}
+
+void TZEKAppForm::saveResultPdf() {
+    if (!m_app.projectOpen || !m_services.buildReport || !m_services.savePdf)
+        return;
+    storeCurrentPage();
+    // The inquiry when it is shown, the result report otherwise.
+    const bool fax = m_resultShown && m_faxMode;
+    if (auto lines = m_services.buildReport(fax, true))
+        m_services.savePdf(*lines, fax);
 }
 
 void TZEKAppForm::DatenBtnClick() {

@@ -67,6 +67,7 @@ public:
     void previousPage();
     void showResult(bool fax);
     void printResult(bool fax);
+    void saveResultPdf();
     void DatenBtnClick();
     // Options dialog; switches the language at once when another one was chosen.
     void editOptions();

@@ -26,6 +26,8 @@ struct ShellServices {
         createResultView;
     // Prints the lines with the result or the fax printer settings.
     std::function<void(const std::vector<std::string>& lines, bool fax)> print;
+    // Writes the lines into a PDF file the user names.
+    std::function<void(const std::vector<std::string>& lines, bool fax)> savePdf;
 
     // The options dialog; firstStart disables Abbruch and Hilfe.
     std::function<void(bool firstStart)> editOptions;
@@ -34,8 +36,9 @@ struct ShellServices {
 
     // Help: command 1 context, 3 contents, 4 help on help.
     std::function<void(int command, int data)> help;
-    // Number of installed printers.
+    // Number of installed printers, and the printer dialogs start on (-1 the default).
     std::function<int()> printerCount;
+    std::function<void(int index)> selectPrinter;
 };
 
 } // namespace zek

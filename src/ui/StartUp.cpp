@@ -57,6 +57,8 @@ bool PrepareStart(AppContext& app, UserInteraction& ui, const ShellServices& ser
     const int printers = services.printerCount ? services.printerCount() : 0;
     checkPrinter(app, ui, app.settings.data().Drucker.Index, printers, 1005098);
     checkPrinter(app, ui, app.settings.data().Fax.Index, printers, 1005099);
+    if (services.selectPrinter)
+        services.selectPrinter(app.settings.data().Drucker.Index);
     return true;
 }
 

@@ -27,6 +27,7 @@ int main(int argc, char* argv[]) {
     // --grab FILE writes a picture of the main window into FILE and ends (documentation).
     bool quitWhenShown = false;
     QString grabFile;
+    int grabPage = -1;
     QString projectFile;
     const QStringList args = QApplication::arguments().mid(1);
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -35,6 +36,8 @@ int main(int argc, char* argv[]) {
             quitWhenShown = true;
         else if (arg == QLatin1String("--grab") && i + 1 < args.size())
             grabFile = args[++i];
+        else if (arg == QLatin1String("--grab-page") && i + 1 < args.size())
+            grabPage = args[++i].toInt();
         else if (!arg.startsWith(QLatin1String("--")) && projectFile.isEmpty())
             projectFile = arg;
     }
@@ -68,7 +71,10 @@ int main(int argc, char* argv[]) {
     if (!projectFile.isEmpty())
         QTimer::singleShot(0, &form, [&form, projectFile] { form.commands().OpenGiven(projectFile); });
     if (!grabFile.isEmpty())
-        QTimer::singleShot(300, &form, [&form, grabFile] {
+        QTimer::singleShot(300, &form, [&form, grabFile, grabPage] {
+            if (grabPage >= 0)
+                form.selectDataKindRow(grabPage);
+            QApplication::processEvents();
             form.grab().save(grabFile);
             QApplication::exit(form.grab().isNull() ? 1 : 0);
         });
