@@ -31,13 +31,14 @@ void writeFile(const QString& path, const QByteArray& content) {
 
 // A long document, so that a topic far down must be scrolled to.
 QByteArray document() {
-    QByteArray html = "<html><body><h1><a name=\"contents\"></a>Inhalt</h1>";
+    QByteArray html =
+        "<html><head><meta charset=\"utf-8\"></head><body><h1><a name=\"contents\"></a>Inhalt</h1>";
     for (int i = 0; i < 200; ++i)
         html += "<p>Absatz " + QByteArray::number(i) + "</p>";
     html += "<h2><a name=\"helponhelp\"></a>Hilfe verwenden</h2>";
     for (int i = 0; i < 200; ++i)
         html += "<p>Text " + QByteArray::number(i) + "</p>";
-    html += "<h2><a name=\"40\"></a>Schaltschrank</h2><p>Breite in mm</p>";
+    html += "<h2><a name=\"40\"></a>Schaltschrank</h2><p>Größe in mm</p>";
     for (int i = 0; i < 200; ++i)
         html += "<p>Ende " + QByteArray::number(i) + "</p>";
     return html + "</body></html>";
@@ -64,6 +65,8 @@ void TestHelpViewer::shows_topics_by_command() {
     QVERIFY(viewer.errorText().isEmpty());
     QVERIFY(viewer.isVisible());
     QVERIFY(viewer.browser()->verticalScrollBar()->value() > 0);
+    // The file's own charset decides, so umlauts arrive whole.
+    QVERIFY(viewer.browser()->toPlainText().contains(QString::fromUtf8("Größe in mm")));
 
     QVERIFY(viewer.showRequest({file, kHelpContents, 12345}));
     QCOMPARE(viewer.currentAnchor(), QString(kHelpContentsAnchor));

@@ -91,6 +91,8 @@ void HelpViewer::retranslate() {
 }
 
 bool HelpViewer::showRequest(const HelpRequest& request) {
+    // The language may have changed since the window was opened.
+    retranslate();
     show();
     raise();
     activateWindow();
