@@ -77,25 +77,10 @@ void Language::setProgramFile(const QString& path) {
 }
 
 const std::array<std::string, 18>& Language::defaultKeyNames() {
-    static const std::array<std::string, 18> names = {"R\xfc"
-                                                      "ck",
-                                                      "Tab",
-                                                      "Esc",
-                                                      "Eingabe",
-                                                      "Leertaste",
-                                                      "BildAuf",
-                                                      "BildAb",
-                                                      "Ende",
-                                                      "Pos1",
-                                                      "Links",
-                                                      "Auf",
-                                                      "Rechts",
-                                                      "Nach unten",
-                                                      "Einfg",
-                                                      "Entf",
-                                                      "Umsch+",
-                                                      "Strg+",
-                                                      "Alt+"};
+    // Windows-1252: "R\374ck" is "Rück".
+    static const std::array<std::string, 18> names = {
+        "R\374ck", "Tab", "Esc",    "Eingabe",    "Leertaste", "BildAuf", "BildAb", "Ende",  "Pos1",
+        "Links",   "Auf", "Rechts", "Nach unten", "Einfg",     "Entf",    "Umsch+", "Strg+", "Alt+"};
     return names;
 }
 

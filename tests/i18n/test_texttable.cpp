@@ -11,10 +11,8 @@ namespace {
 // file may hold.
 const std::string kTable = "001006001 W\r\n"
                            "001004009Projekt: \r\n"
-                           "000071566R\xfc"
-                           "ck\r"
-                           "001006079Mit freundlichen<nl>Gr\xfc\xdf"
-                           "en<nl>\n"
+                           "000071566R\374ck\r"
+                           "001006079Mit freundlichen<nl>Gr\374\337en<nl>\n"
                            "00100400\n"          // 8 characters: shorter than a number
                            "001004010\r\n"       // the number alone: an empty text
                            "00100x011Kaputt\r\n" // not a number
@@ -32,12 +30,8 @@ TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
     const Case cases[] = {
         {"trailing blank kept", 1004009, "Projekt: "},
         {"leading blank kept", 1006001, " W"},
-        {"CR-only line end", 71566,
-         "R\xfc"
-         "ck"},
-        {"every <nl> becomes CR LF", 1006079,
-         "Mit freundlichen\r\nGr\xfc\xdf"
-         "en\r\n"},
+        {"CR-only line end", 71566, "R\374ck"},
+        {"every <nl> becomes CR LF", 1006079, "Mit freundlichen\r\nGr\374\337en\r\n"},
         {"number without text", 1004010, ""},
         {"short line is never a number", 1004000, std::nullopt},
         {"non-digit prefix never found", 1004011, std::nullopt},
