@@ -9,3 +9,10 @@ add_custom_command(OUTPUT ${ZEK_BIN_DIR}/Xalto.zip
   COMMENT "Packing the language texts into Xalto.zip"
   VERBATIM)
 add_custom_target(zek_language_texts ALL DEPENDS ${ZEK_BIN_DIR}/Xalto.zip zek_language_modules)
+
+# The programs read their texts at start-up; building one of them alone brings the texts along.
+foreach(program zek zek-cli)
+  if(TARGET ${program})
+    add_dependencies(${program} zek_language_texts)
+  endif()
+endforeach()
