@@ -42,6 +42,7 @@ struct Geraetezeile {
     std::string Beschreibung;        // column 44 on, at most 255 characters
 
     std::string Typcode() const;
+    bool operator==(const Geraetezeile&) const = default;
 };
 
 Geraetezeile ZerlegeZeile(std::string_view line);
