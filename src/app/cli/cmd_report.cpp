@@ -6,6 +6,9 @@
 #include "core/Cp1252.h"
 
 #include <cstdio>
+#ifdef ZEK_CLI_PDF
+#include "report/print/Drucke.h"
+#endif
 
 namespace {
 
@@ -14,12 +17,28 @@ using namespace zek::cli;
 
 constexpr const char* kUsage =
     "zek-cli report PROJECT [--fax] [--data-dir DIR] [--lang CODE] [--date D.M.YYYY] "
-    "[--encoding utf-8|cp1252]";
+    "[--encoding utf-8|cp1252] [--pdf OUT.pdf]";
+
+int writePdf(const std::vector<std::string>& lines, const PrinterBlock& block, const QString& projectFile,
+             const QString& pdf, const TextSource& texts) {
+#ifdef ZEK_CLI_PDF
+    const DruckErgebnis r = DruckePdf(lines, block, DruckJobTitel(projectFile), pdf, texts);
+    if (!r.ok) {
+        std::fprintf(stderr, "zek-cli report: %s\n", r.fehler.toUtf8().constData());
+        return kExitInput;
+    }
+    return kExitOk;
+#else
+    (void)lines, (void)block, (void)projectFile, (void)pdf, (void)texts;
+    std::fprintf(stderr, "zek-cli report: --pdf needs the printing layer, which this build leaves out\n");
+    return kExitUsage;
+#endif
+}
 
 int runReport(const QStringList& args) {
     ParsedArgs a;
     QString error;
-    if (!parseArgs(args, kDataOptions + QStringList{"--date", "--encoding"}, {"--fax"}, a, error))
+    if (!parseArgs(args, kDataOptions + QStringList{"--date", "--encoding", "--pdf"}, {"--fax"}, a, error))
         return usageError("report", error, kUsage);
     if (a.has("--help")) {
         std::printf(
@@ -30,7 +49,9 @@ int runReport(const QStringList& args) {
             "  --data-dir DIR   folder of the texts, device tables and settings (default: beside zek-cli)\n"
             "  --lang CODE      zkdeu, zkeng or zkfra (default: the settings' language, else zkdeu)\n"
             "  --date D.M.YYYY  the date printed in the report (default: today)\n"
-            "  --encoding E     utf-8 (default) or cp1252\n",
+            "  --encoding E     utf-8 (default) or cp1252\n"
+            "  --pdf OUT.pdf    print the lines into OUT.pdf (A4) with the margins of the settings'\n"
+            "                   result printer (fax printer with --fax) instead of standard output\n",
             kUsage);
         return kExitOk;
     }
@@ -64,6 +85,9 @@ int runReport(const QStringList& args) {
     else
         lines.ErstelleErgebnis(ctx, abbruch);
 
+    if (a.has("--pdf"))
+        return writePdf(lines.lines(), a.has("--fax") ? env.settings().Fax : env.settings().Drucker, file,
+                        a.value("--pdf"), env.language());
     writeLines(lines.lines(), encoding);
     return kExitOk;
 }

@@ -3,6 +3,10 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#ifdef ZEK_CLI_PDF
+#include <QGuiApplication>
+#endif
 
 namespace zek::cli {
 
@@ -26,10 +30,24 @@ static void printUsage(std::FILE* out) {
     std::fprintf(out, "\n'zek-cli COMMAND --help' describes a command.\n");
 }
 
+// Drawing a PDF needs fonts and so a GUI application; the offscreen platform keeps
+// zek-cli free of any display. Every other command stays a console program.
+static std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+#ifdef ZEK_CLI_PDF
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--pdf") == 0) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace zek::cli
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const auto application = zek::cli::makeApplication(argc, argv);
+    QCoreApplication& app = *application;
     using namespace zek::cli;
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {

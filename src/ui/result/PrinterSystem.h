@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QPagedPaintDevice>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
-class QPagedPaintDevice;
 class QWidget;
 
 namespace zek {
