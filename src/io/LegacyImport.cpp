@@ -2,10 +2,9 @@
 
 #include "IoTexts.h"
 
-#include "core/Cp1252.h"
-
 #include <QFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <algorithm>
 #include <cstdint>
 
@@ -39,7 +38,12 @@ public:
         for (QChar& c : unicode)
             if (c.unicode() < 0x20 || c.unicode() == 0x7F)
                 c = QLatin1Char(' ');
-        return toCp1252(unicode);
+        QStringEncoder toWindows("windows-1252");
+        QByteArray bytes = toWindows(unicode);
+        // A DOS character that Windows-1252 lacks (box drawing, mostly) comes out as
+        // the substitute byte and becomes a question mark.
+        bytes.replace('\x1A', '?');
+        return bytes.toStdString();
     }
 
 private:

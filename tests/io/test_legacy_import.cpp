@@ -207,13 +207,15 @@ TEST(LegacyImport, texts_convert_from_dos_and_stop_at_their_width) {
                                        .textAt(0, "\x84\x94\x81 \x8E", 5) // äöü Ä
                                        .textAt(51, std::string(50, 'A'), 255)
                                        .textAt(710 + 8, std::string(20, 'B'), 200)
-                                       .textAt(958 + 2, "x\ty", 3));
+                                       .textAt(958 + 2, "x\ty", 3)
+                                       .textAt(204, "\xB3x")); // a box drawing line has no Windows-1252 form
     EXPECT_EQ(p.Person.Str.str(), "Stra\xDF"
                                   "e 1");
     EXPECT_EQ(p.Person.Firma.str(), "\xE4\xF6\xFC \xC4");
     EXPECT_EQ(p.Person.Abteilung.str(), std::string(50, 'A'));
     EXPECT_EQ(p.Frequenzumrichter[0].Bezeichnung.str(), std::string(20, 'B'));
     EXPECT_EQ(p.Sonstige[0].Bezeichnung.str(), "x y"); // a tab can be no part of a field
+    EXPECT_EQ(p.Person.Ort.str(), "?x");
 }
 
 class LegacyFiles : public ::testing::Test {
