@@ -126,3 +126,16 @@ TEST(Project, every_field_counts_for_modified) {
         EXPECT_TRUE(project.IsProjectModified()) << "change " << i;
     }
 }
+
+TEST(Settings, factory_values_and_read_defaults_differ_only_in_left_margins_and_printers) {
+    SettingsData expected;
+    expected.Drucker = {20, 10, 10, 10, 0};
+    expected.Fax = {20, 10, 10, 10, 0};
+    expected.Schaltschrank = {600, 2000, 600, 0, 0, 0};
+    expected.Gleichzeitigkeit = {80, 60};
+    EXPECT_TRUE(FactorySettings() == expected);
+
+    expected.Drucker.LinkerRand = expected.Fax.LinkerRand = 10;
+    expected.Drucker.Index = expected.Fax.Index = -1;
+    EXPECT_TRUE(ReadDefaultSettings() == expected);
+}
