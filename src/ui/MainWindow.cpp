@@ -27,8 +27,10 @@ namespace zek {
 
 namespace {
 
-QIcon shellIcon(const QString& themeName, const QString& resource) {
-    return QIcon::fromTheme(themeName, QIcon(QStringLiteral(":/zek/icons/") + resource + ".svg"));
+// Our own glyphs rather than the desktop theme's: they look the same everywhere and the
+// theme lookup would cost start-up time.
+QIcon shellIcon(const char* resource) {
+    return QIcon(QStringLiteral(":/zek/icons/") + QLatin1String(resource) + QStringLiteral(".svg"));
 }
 
 } // namespace
@@ -147,24 +149,23 @@ void TZEKAppForm::buildActions() {
         const char* name;
         int tag;
         const char* hint;
-        const char* theme;
         const char* icon;
     };
     const Tool tools[] = {
-        {&m_neuBtn, "NeuBtn", 1, "Neues Projekt erstellen", "document-new", "new"},
-        {&m_openBtn, "OpenBtn", 2, "Öffnen", "document-open", "open"},
-        {&m_saveBtn, "SaveBtn", 3, "Speichern", "document-save", "save"},
-        {&m_datenBtn, "DatenBtn", 4, "Daten eingeben", "document-edit", "data"},
-        {&m_ergAnzBtn, "ErgAnzBtn", 5, "Ergebnis anzeigen", "x-office-document", "result"},
-        {&m_ergDruckBtn, "ErgDruckBtn", 6, "Ergebnis drucken", "document-print", "print"},
-        {&m_faxAnzBtn, "FaxAnzBtn", 7, "Faxanfrage anzeigen", "mail-message", "fax"},
-        {&m_faxDruckBtn, "FaxDruckBtn", 8, "Faxanfrage drucken", "document-print-preview", "printfax"},
-        {&m_hilfeBtn, "HilfeBtn", 9, "Hilfe", "help-contents", "help"},
-        {&m_exitBtn, "ExitBtn", 10, "Beenden", "application-exit", "exit"},
+        {&m_neuBtn, "NeuBtn", 1, "Neues Projekt erstellen", "new"},
+        {&m_openBtn, "OpenBtn", 2, "Öffnen", "open"},
+        {&m_saveBtn, "SaveBtn", 3, "Speichern", "save"},
+        {&m_datenBtn, "DatenBtn", 4, "Daten eingeben", "data"},
+        {&m_ergAnzBtn, "ErgAnzBtn", 5, "Ergebnis anzeigen", "result"},
+        {&m_ergDruckBtn, "ErgDruckBtn", 6, "Ergebnis drucken", "print"},
+        {&m_faxAnzBtn, "FaxAnzBtn", 7, "Faxanfrage anzeigen", "fax"},
+        {&m_faxDruckBtn, "FaxDruckBtn", 8, "Faxanfrage drucken", "printfax"},
+        {&m_hilfeBtn, "HilfeBtn", 9, "Hilfe", "help"},
+        {&m_exitBtn, "ExitBtn", 10, "Beenden", "exit"},
     };
     for (const Tool& t : tools) {
         QAction* a = action(t.name, QString::fromUtf8(t.hint), 0);
-        a->setIcon(shellIcon(QString::fromLatin1(t.theme), QString::fromLatin1(t.icon)));
+        a->setIcon(shellIcon(t.icon));
         a->setToolTip(QString::fromUtf8(t.hint));
         a->setProperty(kTagProperty, t.tag);
         *t.field = a;

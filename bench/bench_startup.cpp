@@ -1,0 +1,73 @@
+// Time from process start to the main window shown: the desktop program (with its
+// settings, text archive, language module and device table) against an empty Qt window.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+
+namespace {
+
+// A program folder like an installation: the executable and its data, and a ZEK.INI
+// with a language so that the start asks nothing.
+struct ProgramFolder {
+    QTemporaryDir dir;
+    QString program;
+    ProgramFolder() {
+        const QDir bin(QStringLiteral(ZEK_BENCH_BIN_DIR));
+        for (const QString& name :
+             bin.entryList({"zek", "Xalto.zip", "*.TYP", "*.spl", "*.hlp", "ZEK.DEF"}, QDir::Files))
+            QFile::copy(bin.filePath(name), QDir(dir.path()).filePath(name));
+        QFile ini(QDir(dir.path()).filePath("ZEK.INI"));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[Optionen]\r\nSprache=zkdeu\r\n");
+        program = QDir(dir.path()).filePath("zek");
+        QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
+    }
+};
+
+// Starts the program and waits for it to end; the time is the wall-clock time.
+void runToShown(benchmark::State& state, const QString& program, const QStringList& args) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!env.contains("QT_QPA_PLATFORM"))
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (auto _ : state) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const auto start = std::chrono::steady_clock::now();
+        process.start(program, args);
+        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+            state.SkipWithError("the program did not start and quit cleanly");
+            return;
+        }
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+}
+
+void BM_EmptyQtWindow(benchmark::State& state) {
+    runToShown(state, QStringLiteral(ZEK_BENCH_EMPTY_WINDOW), {});
+}
+
+void BM_ZekMainWindow(benchmark::State& state) {
+    static ProgramFolder folder;
+    runToShown(state, folder.program, {QStringLiteral("--quit-when-shown")});
+}
+
+void BM_ZekWithProject(benchmark::State& state) {
+    static ProgramFolder folder;
+    runToShown(state, folder.program,
+               {QStringLiteral("--quit-when-shown"),
+                QStringLiteral(ZEK_SOURCE_DIR "/data/examples/kunststoff_wandgehaeuse.Z20")});
+}
+
+} // namespace
+
+BENCHMARK(BM_EmptyQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_ZekMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_ZekWithProject)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
