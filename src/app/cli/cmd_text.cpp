@@ -1,68 +1,61 @@
 // zek-cli text NUMBER [--lang CODE] [--data-dir DIR]: prints one language text, so the
 // shipped texts can be checked without the desktop program.
 #include "Command.h"
+#include "Common.h"
 
 #include "core/Cp1252.h"
 #include "i18n/Language.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
 
-int usage() {
-    std::fprintf(stderr, "usage: zek-cli text NUMBER [--lang zkdeu|zkeng|zkfra] [--data-dir DIR]\n");
-    return zek::cli::kExitUsage;
-}
+constexpr const char* kUsage = "zek-cli text NUMBER [--lang zkdeu|zkeng|zkfra] [--data-dir DIR]";
 
 int runText(const QStringList& args) {
     using namespace zek::cli;
-    QString number, code = QStringLiteral("zkdeu"), dataDir = QCoreApplication::applicationDirPath();
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == "--help" || a == "-h") {
-            std::printf("Prints the language text of NUMBER in the language CODE (default zkdeu), read\n"
-                        "from the program's data folder (default: the folder of zek-cli).\n");
-            return kExitOk;
-        }
-        if ((a == "--lang" || a == "--data-dir") && i + 1 < args.size()) {
-            (a == "--lang" ? code : dataDir) = args[++i];
-        } else if (!a.startsWith('-') && number.isEmpty()) {
-            number = a;
-        } else {
-            return usage();
-        }
+    ParsedArgs parsed;
+    QString error;
+    if (!parseArgs(args, kDataOptions, {}, parsed, error))
+        return usageError("text", error, kUsage);
+    if (parsed.has("--help")) {
+        std::printf(
+            "usage: %s\n\nPrints the language text of NUMBER in the language CODE (default zkdeu), read\n"
+            "from the data folder (default: the folder of zek-cli). Numbers below 70000 come\n"
+            "from the language module.\n",
+            kUsage);
+        return kExitOk;
     }
-    bool ok = false;
-    const qulonglong value = number.toULongLong(&ok);
+    bool ok = parsed.files.size() == 1;
+    const qulonglong value = ok ? parsed.files.front().toULongLong(&ok) : 0;
     if (!ok || value > 999'999'999u)
-        return usage();
+        return usageError("text", QStringLiteral("one text number of at most nine digits expected"), kUsage);
+    const std::string code = parsed.value("--lang", QStringLiteral("zkdeu")).toStdString();
 
     zek::Language language;
-    language.setModuleMessageHandler([](const QString& message) {
-        std::fprintf(stderr, "%s\n", qPrintable(QString(message).replace("\r\n", "\n")));
-    });
-    QString error;
-    if (!language.LoadLanguage(dataDir, code.toStdString(), &error)) {
-        std::fprintf(stderr, "zek-cli text: %s\n", error.toUtf8().constData());
+    language.setModuleMessageHandler(
+        [](const QString& message) { printError("text", zek::toCp1252(message)); });
+    if (!language.LoadLanguage(dataDir(parsed), code, &error)) {
+        printError("text", zek::toCp1252(error));
         return kExitNoData;
     }
     if (language.lineCount() == 0) {
-        std::fprintf(stderr, "zek-cli text: the %s texts are empty (%s)\n", qPrintable(code),
-                     qPrintable(language.textOrigin()));
+        language.ReportEmptyTable();
         return kExitNoData;
     }
-    const auto number32 = static_cast<std::uint32_t>(value);
-    // Numbers below 70000 belong to the language module; the table answers the rest.
-    const std::optional<std::string> text = number32 >= zek::Language::kFirstTableNumber
-                                                ? language.findText(number32)
-                                                : std::optional<std::string>(language.GetLangText(number32));
+    const auto number = static_cast<std::uint32_t>(value);
+    // The module answers below 70000 and has no empty texts; the table may hold empty ones.
+    std::optional<std::string> text = language.findText(number);
+    if (number < zek::Language::kFirstTableNumber) {
+        text = language.GetLangText(number);
+        if (text->empty())
+            text.reset();
+    }
     if (!text) {
-        std::fprintf(stderr, "zek-cli text: text %llu is not in the %s texts\n", value, qPrintable(code));
+        std::fprintf(stderr, "zek-cli text: text %llu is not in the %s texts\n", value, code.c_str());
         return kExitNoData;
     }
-    const QString shown = zek::fromCp1252(*text).replace("\r\n", "\n");
-    std::printf("%s\n", shown.toUtf8().constData());
+    std::printf("%s\n", zek::fromCp1252(*text).replace("\r\n", "\n").toUtf8().constData());
     return kExitOk;
 }
 
