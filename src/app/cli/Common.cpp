@@ -55,15 +55,39 @@ void printError(const char* command, const std::string& cp1252) {
     std::fprintf(stderr, "zek-cli %s: %s\n", command, text.toUtf8().constData());
 }
 
-int Environment::load(const QString& dir, const QString& lang, const char* command) {
-    // Only the data folder counts, so a run does not depend on the user's own settings.
+void readDataSettings(Settings& settings, const QString& dir) {
     const QDir folder(dir);
     const QString ini = folder.filePath(kSettingsFileName);
-    ReadSettings(m_settings, QFileInfo::exists(ini) ? ini : folder.filePath(kDefaultsFileName));
+    ReadSettings(settings, QFileInfo::exists(ini) ? ini : folder.filePath(kDefaultsFileName));
+}
 
-    m_code = !lang.isEmpty()                                     ? lang.toStdString()
-             : !m_settings.data().Optionen.Sprache.str().empty() ? m_settings.data().Optionen.Sprache.str()
-                                                                 : std::string("zkdeu");
+QString languageCode(const ParsedArgs& args, const SettingsData& settings) {
+    if (args.has("--lang"))
+        return args.value("--lang");
+    const QString stored = fromCp1252(settings.Optionen.Sprache.str());
+    return stored.isEmpty() ? QStringLiteral("zkdeu") : stored;
+}
+
+bool validLanguageCode(const QString& code) {
+    if (code.isEmpty())
+        return false;
+    for (const QChar c : code)
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != '_')
+            return false;
+    return true;
+}
+
+int Environment::load(const ParsedArgs& args, const char* command) {
+    const QString dir = dataDir(args);
+    const QDir folder(dir);
+    readDataSettings(m_settings, dir);
+    const QString code = languageCode(args, m_settings.data());
+    if (!validLanguageCode(code)) {
+        std::fprintf(stderr, "zek-cli %s: %s is no language code (zkdeu, zkeng, zkfra)\n", command,
+                     code.toUtf8().constData());
+        return kExitUsage;
+    }
+    m_code = code.toStdString();
     m_language.setModuleMessageHandler(
         [command](const QString& message) { printError(command, toCp1252(message)); });
     QString error;

@@ -42,15 +42,23 @@ int usageError(const char* command, const QString& message, const char* usage);
 // The data folder: --data-dir, else the folder of zek-cli.
 QString dataDir(const ParsedArgs& args);
 
+// The settings of the data folder: "ZEK.INI", else "ZEK.DEF". The user's own settings
+// elsewhere are not read, so a run depends on the data folder alone.
+void readDataSettings(Settings& settings, const QString& dataDir);
+// --lang, else the settings' Optionen.Sprache, else "zkdeu".
+QString languageCode(const ParsedArgs& args, const SettingsData& settings);
+// A language code names files beside the program: letters, digits and "_" only, never a path.
+bool validLanguageCode(const QString& code);
+
 // Settings, language texts and device table of one run, loaded as the desktop program
 // loads them at start.
 class Environment {
 public:
     // The settings of the data folder ("ZEK.INI", else "ZEK.DEF"); the language from
     // `lang`, else the settings' Optionen.Sprache, else "zkdeu"; then the texts and the
-    // device table of that language. Returns kExitOk, or kExitNoData after printing the
-    // start-up message on stderr.
-    int load(const QString& dataDir, const QString& lang, const char* command);
+    // device table of that language. Returns kExitOk, kExitUsage for a code that is no
+    // language code, or kExitNoData after printing the start-up message on stderr.
+    int load(const ParsedArgs& args, const char* command);
 
     const SettingsData& settings() const { return m_settings.data(); }
     const Language& language() const { return m_language; }

@@ -1,6 +1,7 @@
 // zek-cli balance PROJECT [--json] [--data-dir DIR] [--lang CODE]: the thermal balance,
 // the candidate devices and the heater searches of a project file.
 #include "Command.h"
+#include "Common.h"
 
 #include "core/Cp1252.h"
 #include "core/Losses.h"
@@ -9,14 +10,11 @@
 #include "devices/Balance.h"
 #include "devices/DeviceTable.h"
 #include "i18n/Language.h"
-#include "io/LegacyImport.h"
+#include "io/IoTexts.h"
 #include "io/ProjectFile.h"
-#include "io/SettingsFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <cstdio>
 #include <string>
 
@@ -29,12 +27,6 @@ int usage() {
                          "[--lang zkdeu|zkeng|zkfra]\n");
     return kExitUsage;
 }
-
-// Texts for the import's messages when no language table can be loaded.
-class NoTexts : public zek::TextSource {
-public:
-    std::string GetLangText(std::uint32_t) const override { return {}; }
-};
 
 struct Run {
     zek::BilanzWerte bilanz;
@@ -107,32 +99,31 @@ void printText(const Run& r, const zek::DeviceTable& table) {
 }
 
 int runBalance(const QStringList& args) {
-    QString projectFile, code = QStringLiteral("zkdeu"), dataDir = QCoreApplication::applicationDirPath();
-    bool json = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == "--help" || a == "-h") {
-            std::printf("Computes the thermal balance of a project (\".Z20\", or \".ZEK\" of version 1.1),\n"
-                        "searches the device table of language CODE (default zkdeu) for candidate devices\n"
-                        "and heaters, and prints the figures; --json prints them as one JSON object.\n"
-                        "Data files are read from DIR (default: the folder of zek-cli).\n");
-            return kExitOk;
-        }
-        if (a == "--json")
-            json = true;
-        else if ((a == "--lang" || a == "--data-dir") && i + 1 < args.size())
-            (a == "--lang" ? code : dataDir) = args[++i];
-        else if (!a.startsWith('-') && projectFile.isEmpty())
-            projectFile = a;
-        else
-            return usage();
+    ParsedArgs parsed;
+    QString error;
+    if (!parseArgs(args, kDataOptions, {"--json"}, parsed, error)) {
+        std::fprintf(stderr, "zek-cli balance: %s\n", qPrintable(error));
+        return usage();
     }
+    if (parsed.has("--help")) {
+        std::printf(
+            "Computes the thermal balance of a project (\".Z20\", or \".ZEK\" of version 1.1),\n"
+            "searches the device table of language CODE (default: the settings' language, else\n"
+            "zkdeu) for candidate devices and heaters, and prints the figures; --json prints\n"
+            "them as one JSON object. Data files are read from DIR (default: the folder of zek-cli).\n");
+        return kExitOk;
+    }
+    const bool json = parsed.has("--json");
+    const QString projectFile = parsed.files.size() == 1 ? parsed.files.front() : QString();
     const QString suffix = QFileInfo(projectFile).suffix().toLower();
     if (projectFile.isEmpty() || (suffix != "z20" && suffix != "zek"))
         return usage();
-    // The code names a file beside the program; it is never a path.
-    static const QRegularExpression codePattern(QStringLiteral("^[A-Za-z0-9_]+$"));
-    if (!codePattern.match(code).hasMatch())
+    const QString dataDir = zek::cli::dataDir(parsed);
+
+    zek::Settings settings;
+    readDataSettings(settings, dataDir);
+    const QString code = languageCode(parsed, settings.data());
+    if (!validLanguageCode(code))
         return usage();
 
     zek::DeviceTable table;
@@ -142,27 +133,16 @@ int runBalance(const QStringList& args) {
         return kExitNoData;
     }
 
-    zek::Settings settings;
-    zek::ReadSettings(settings, zek::settingsStartPath(dataDir));
+    // The import's messages come in the user's language when its texts are there.
+    zek::Language language;
+    language.setModuleMessageHandler([](const QString&) {});
+    const bool texts = language.LoadLanguage(dataDir, code.toStdString()) && language.lineCount() > 0;
+    const zek::NoTexts none;
     zek::Project project(settings.data());
-    if (suffix == "z20") {
-        if (!zek::ReadProjectFile(project, settings.data(), projectFile)) {
-            std::fprintf(stderr, "zek-cli balance: cannot read the project %s\n", qPrintable(projectFile));
-            return kExitInput;
-        }
-    } else {
-        zek::Language language;
-        language.setModuleMessageHandler([](const QString&) {});
-        const bool texts = language.LoadLanguage(dataDir, code.toStdString());
-        const NoTexts none;
-        const zek::IoResult r = zek::ImportLegacyProject(
-            project, projectFile, texts ? static_cast<const zek::TextSource&>(language) : none);
-        if (!r.ok()) {
-            const std::string message =
-                r.message.empty() ? "cannot import the project" : zek::cp1252ToUtf8(r.message);
-            std::fprintf(stderr, "zek-cli balance: %s (%s)\n", message.c_str(), qPrintable(projectFile));
-            return kExitInput;
-        }
+    if (!readProject(project, settings.data(), texts ? static_cast<const zek::TextSource&>(language) : none,
+                     projectFile, error)) {
+        std::fprintf(stderr, "zek-cli balance: %s\n", error.toUtf8().constData());
+        return kExitInput;
     }
 
     const zek::ProjectData& p = project.data();

@@ -40,18 +40,18 @@ int runConvert(const QStringList& args) {
     // A new project starts from the default cabinet of the settings.
     const QDir dir(dataDir(parsed));
     Settings settings;
-    const QString ini = dir.filePath(kSettingsFileName);
-    ReadSettings(settings, QFileInfo::exists(ini) ? ini : dir.filePath(kDefaultsFileName));
+    readDataSettings(settings, dir.path());
 
     // Messages come in the user's language when its texts are there; the conversion
     // itself needs none of them.
     Language language;
     language.setModuleMessageHandler([](const QString&) {});
-    const std::string code =
-        parsed.has("--lang") ? parsed.value("--lang").toStdString() : settings.data().Optionen.Sprache.str();
+    const QString code = languageCode(parsed, settings.data());
+    if (!validLanguageCode(code))
+        return usageError("convert", code + " is no language code", kUsage);
     NoTexts noTexts;
     const TextSource* texts = &noTexts;
-    if (!code.empty() && language.LoadLanguage(dir.path(), code) && language.lineCount() > 0)
+    if (language.LoadLanguage(dir.path(), code.toStdString()) && language.lineCount() > 0)
         texts = &language;
 
     const QString in = parsed.files[0];

@@ -65,7 +65,7 @@ int runReport(const QStringList& args) {
         return usageError("report", "the date must be D.M.YYYY, not " + a.value("--date"), kUsage);
 
     Environment env;
-    if (const int rc = env.load(dataDir(a), a.value("--lang"), "report"); rc != kExitOk)
+    if (const int rc = env.load(a, "report"); rc != kExitOk)
         return rc;
     const QString file = a.files.front();
     Project project(env.settings());

@@ -47,7 +47,7 @@ int runSummary(const QStringList& args) {
     const bool csv = a.has("--csv");
 
     Environment env;
-    if (const int rc = env.load(dataDir(a), a.value("--lang"), "summary"); rc != kExitOk)
+    if (const int rc = env.load(a, "summary"); rc != kExitOk)
         return rc;
 
     writeOut(ZusammenfassungKopf(csv), utf8);
