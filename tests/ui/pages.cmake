@@ -1,0 +1,3 @@
+zek_add_qtest(test_ui_pages
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_pages.cpp ${CMAKE_CURRENT_LIST_DIR}/PageFixture.h
+  LIBS zek_ui_pages)
