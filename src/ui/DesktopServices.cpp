@@ -9,6 +9,7 @@
 #include "ui/FormContext.h"
 #include "ui/Interaction.h"
 #include "ui/help/HelpViewer.h"
+#include "ui/pages/Dl_auswa.h"
 #include "ui/pages/Dl_grund.h"
 #include "ui/pages/Dl_optio.h"
 #include "ui/pages/PageFactory.h"
@@ -24,10 +25,6 @@ namespace zek {
 
 namespace {
 
-QString lang(const AppContext& app, std::uint32_t number) {
-    return fromCp1252(app.language.GetLangText(number)).replace("\r\n", "\n");
-}
-
 // What the services keep between calls: the context handed to forms, the printers and
 // the one help window.
 struct DesktopState {
@@ -36,8 +33,10 @@ struct DesktopState {
     QPointer<HelpViewer> helpViewer;
 };
 
-std::optional<std::vector<std::string>> buildReport(AppContext& app, UserInteraction& ui, bool fax) {
-    StoredTicksSelector selector([&](std::uint32_t number) { ui.error(lang(app, number)); });
+// The device selection dialog asks which of the candidates found go into the report.
+std::optional<std::vector<std::string>> buildReport(AppContext& app, FormContext& form, QWidget* parent,
+                                                    bool fax) {
+    DialogDeviceSelector selector(form, parent);
     const QDate today = QDate::currentDate();
     ReportContext ctx{app.project.data(),
                       app.settings.data(),
@@ -80,7 +79,9 @@ ShellServices MakeDesktopServices(AppContext& app, UserInteraction& ui, std::fun
         FormContext{app.project, app.settings, app.language, ui, [help](int number) { help(1, number); }});
 
     s.createPage = [state](int kind, QWidget* parent) { return CreatePage(kind, *state->form, parent); };
-    s.buildReport = [&app, &ui](bool fax, bool) { return buildReport(app, ui, fax); };
+    s.buildReport = [&app, state, window](bool fax, bool) {
+        return buildReport(app, *state->form, window(), fax);
+    };
     s.createResultView = [state](const std::vector<std::string>& lines, bool, QWidget* parent) -> QWidget* {
         return CreateErgebnisView(*state->form, lines, parent);
     };

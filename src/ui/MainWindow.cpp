@@ -78,6 +78,8 @@ TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices ser
     m_list->setObjectName("ListBoxDatenart");
     m_list->setProperty(kTagProperty, -1);
     m_list->setFixedWidth(kListWidth);
+    // Long item texts are cut, as the list is only as wide as the design wants it.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont bold = m_list->font();
     bold.setBold(true);
     m_list->setFont(bold);
@@ -126,6 +128,7 @@ TZEKAppForm::~TZEKAppForm() {
     // Pages refer to the records through the context; let them go while it still lives.
     delete m_current.data();
     delete m_previous.data();
+    m_app.language.UnloadLanguage();
 }
 
 QString TZEKAppForm::text(std::uint32_t number) const {

@@ -2,6 +2,12 @@
 
 #include "i18n/Help.h"
 #include "ui/MessageForm.h"
+#include "ui/pages/Dl_pers.h"
+#include "ui/pages/Dl_temp.h"
+#include "ui/pages/PageFactory.h"
+#include "ui/pages/PageWidgets.h"
+
+#include <QRadioButton>
 
 #include <QApplication>
 #include <QClipboard>
@@ -43,6 +49,7 @@ private slots:
     void new_project_walks_the_pages_in_list_order();
     void known_loss_shortens_the_list_and_leads_to_the_result();
     void abbruch_reloads_the_page_from_the_record();
+    void real_pages_follow_the_wizard_and_the_loss_mode();
     void save_and_open_round_trip_through_the_commands();
     void open_of_a_foreign_file_leaves_a_new_unnamed_project();
     void failed_save_keeps_the_project_modified_and_the_old_file();
@@ -269,6 +276,43 @@ void ShellTest::abbruch_reloads_the_page_from_the_record() {
     QCOMPARE(shell.page()->kind, 2);
 }
 
+void ShellTest::real_pages_follow_the_wizard_and_the_loss_mode() {
+    Shell shell;
+    shell.services.createPage = [&shell](int kind, QWidget* parent) {
+        return CreatePage(kind, *shell.form, parent);
+    };
+    QVERIFY(shell.start());
+    shell.find("NeuBtn")->trigger();
+    shell.window->selectDataKindRow(0);
+    auto* person = qobject_cast<TPersonDlg*>(shell.window->currentDialog());
+    QVERIFY(person);
+    QTest::keyClicks(person->FirmaEdit, "Schaltbau");
+    person->CancelBtn->click(); // Abbruch: back to the record's (empty) company
+    QCOMPARE(person->FirmaEdit->text(), QString());
+    QTest::keyClicks(person->FirmaEdit, "Schaltbau");
+    QTest::keyClick(person->FirmaEdit, Qt::Key_PageDown);
+    QVERIFY(qobject_cast<TProjektDlg*>(shell.window->currentDialog()));
+    QCOMPARE(shell.app->project.data().Person.Firma.str(), std::string("Schaltbau"));
+
+    shell.window->selectDataKindRow(2);
+    auto* anschluss = qobject_cast<TAnschlussDlg*>(shell.window->currentDialog());
+    QVERIFY(anschluss);
+    anschluss->UEdit->clear();
+    QTest::keyClicks(anschluss->UEdit, "40a0"); // the letter is dropped as it is typed
+    QCOMPARE(anschluss->UEdit->text(), QString("400"));
+    anschluss->WeiterBtn->click();
+    QCOMPARE(shell.app->project.data().Anschluss.Spannung, u16(400));
+
+    shell.window->selectDataKindRow(6);
+    auto* verlust = qobject_cast<TVerlustDlg*>(shell.window->currentDialog());
+    QVERIFY(verlust);
+    verlust->Gesamtverlust->button(VerlustBekannt)->click();
+    QCOMPARE(shell.window->dataKindList()->count(), 8);
+    verlust->WeiterBtn->click();
+    QVERIFY(shell.window->resultShown());
+    QCOMPARE(shell.app->project.data().Verlustleistung.Bekannt, u16(VerlustBekannt));
+}
+
 void ShellTest::save_and_open_round_trip_through_the_commands() {
     Shell shell;
     QVERIFY(shell.start());
@@ -414,12 +458,11 @@ void ShellTest::language_switch_translates_list_caption_and_menus() {
 
 void ShellTest::help_requests_reach_the_right_file_and_topic() {
     Shell shell;
-    QVERIFY(shell.start());
     std::vector<HelpRequest> shown;
     const AppHelpHandler handler(shell.app->programDir(), shell.app->settings,
                                  [&](const HelpRequest& r) { shown.push_back(r); });
     shell.services.help = [&](int command, int data) { handler(command, static_cast<std::uint32_t>(data)); };
-    shell.window = std::make_unique<TZEKAppForm>(*shell.app, shell.ui, shell.services);
+    QVERIFY(shell.start());
 
     const QString deu = shell.path("zek_deu.hlp");
     struct Case {
