@@ -122,6 +122,8 @@ bool Language::LoadLanguage(const QString& programDir, const std::string& code, 
     QString dir = programDir;
     while (dir.size() > 1 && dir.endsWith('/'))
         dir.chop(1);
+    if (dir.isEmpty())
+        dir = QStringLiteral(".");
     if (!m_table)
         m_table = std::make_unique<TIntStr>();
     m_code = code;

@@ -60,7 +60,7 @@ void TIntStr::setText(std::string content) {
         std::size_t end = start;
         while (end < n && all[end] != '\r' && all[end] != '\n')
             ++end;
-        m_lines.push_back(all.substr(start, end - start));
+        m_lines.push_back({start, end - start});
         // CR LF is one line end; a lone CR or LF is one too.
         if (end < n && all[end] == '\r' && end + 1 < n && all[end + 1] == '\n')
             ++end;
@@ -69,7 +69,7 @@ void TIntStr::setText(std::string content) {
     // Stable, so that of two lines with the same number the one earlier in the file is
     // found: the lower bound of a run of equal keys is its first element.
     std::stable_sort(m_lines.begin(), m_lines.end(),
-                     [](std::string_view a, std::string_view b) { return keyOf(a) < keyOf(b); });
+                     [this](const Line& a, const Line& b) { return keyOf(line(a)) < keyOf(line(b)); });
 }
 
 std::optional<std::string> TIntStr::find(std::uint32_t number) const {
@@ -79,10 +79,10 @@ std::optional<std::string> TIntStr::find(std::uint32_t number) const {
     const std::string_view k = *wanted;
     const auto it =
         std::lower_bound(m_lines.begin(), m_lines.end(), k,
-                         [](std::string_view line, std::string_view value) { return keyOf(line) < value; });
-    if (it == m_lines.end() || keyOf(*it) != k)
+                         [this](const Line& l, std::string_view value) { return keyOf(line(l)) < value; });
+    if (it == m_lines.end() || keyOf(line(*it)) != k)
         return std::nullopt;
-    return expandLineBreaks(it->substr(kKeyWidth));
+    return expandLineBreaks(line(*it).substr(kKeyWidth));
 }
 
 std::string TIntStr::GetLangText(std::uint32_t number) const {
@@ -91,12 +91,13 @@ std::string TIntStr::GetLangText(std::uint32_t number) const {
 
 std::vector<std::uint32_t> TIntStr::numbers() const {
     std::vector<std::uint32_t> out;
-    for (std::string_view line : m_lines) {
-        if (!isNumberKey(line))
+    for (const Line& l : m_lines) {
+        const std::string_view text = line(l);
+        if (!isNumberKey(text))
             continue;
         std::uint32_t value = 0;
         for (std::size_t i = 0; i < kKeyWidth; ++i)
-            value = value * 10 + static_cast<std::uint32_t>(line[i] - '0');
+            value = value * 10 + static_cast<std::uint32_t>(text[i] - '0');
         if (out.empty() || out.back() != value)
             out.push_back(value);
     }

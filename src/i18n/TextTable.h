@@ -33,8 +33,16 @@ public:
     static std::optional<std::string> key(std::uint32_t number);
 
 private:
+    // Lines as places in the content, so that a copied or moved table stays valid.
+    struct Line {
+        std::size_t begin, length;
+    };
+    std::string_view line(const Line& l) const {
+        return std::string_view(m_content).substr(l.begin, l.length);
+    }
+
     std::string m_content;
-    std::vector<std::string_view> m_lines;
+    std::vector<Line> m_lines;
 };
 
 // CR LF for every "<nl>" of a text.

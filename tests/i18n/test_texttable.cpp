@@ -52,4 +52,14 @@ TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
     EXPECT_EQ(table.numbers(), numbers);
 }
 
+TEST(TextTable, a_copy_outlives_the_original) {
+    zek::TIntStr copy;
+    {
+        zek::TIntStr original;
+        original.setText(kTable);
+        copy = original;
+    }
+    EXPECT_EQ(copy.GetLangText(1004009), "Projekt: ");
+}
+
 } // namespace
