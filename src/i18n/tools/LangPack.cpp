@@ -45,7 +45,10 @@ bool packLanguage(const QDir& folder, Packed& out) {
                          qPrintable(file.errorString()));
             return false;
         }
-        const QString content = QString::fromUtf8(file.readAll());
+        QString content = QString::fromUtf8(file.readAll());
+        // Some editors start a UTF-8 file with a byte-order mark; it is not part of the first text.
+        if (content.startsWith(QChar(0xFEFF)))
+            content.remove(0, 1);
         const QStringList lines = content.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
         int lineNo = 0;
         for (QString line : lines) {
