@@ -263,8 +263,9 @@ TEST(ShippedTexts, packing_left_no_source_line_out) {
         for (const QString& name : folder.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
             QFile file(folder.filePath(name));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            for (const QString& line :
-                 QString::fromUtf8(file.readAll()).split(QRegularExpression("\r\n|\r|\n")))
+            for (const QString& line : QString::fromUtf8(file.readAll())
+                                           .remove(QChar(0xFEFF))
+                                           .split(QRegularExpression("\r\n|\r|\n")))
                 lines += !line.isEmpty() && !line.startsWith('#');
         }
         EXPECT_EQ(shipped().languages.at(code).lineCount(), lines)
