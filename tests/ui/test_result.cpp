@@ -1,8 +1,6 @@
 #include "FakeTexts.h"
 #include "core/ProjectData.h"
-#include "core/SettingsData.h"
 #include "i18n/Language.h"
-#include "report/print/Drucke.h"
 #include "ui/FormContext.h"
 #include "ui/ScriptedInteraction.h"
 #include "ui/result/DruckerDlg.h"
@@ -13,10 +11,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageLayout>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -27,29 +23,24 @@ using namespace zek;
 
 namespace {
 
-// Printers for tests: a fixed list and default; a job "prints" into a PDF file of the
-// temporary folder, and the setup dialog picks a scripted position.
-class FakePrinters : public PrinterSystem {
-public:
-    QStringList names;
-    QString defaultName;
+// A fixed printer list; a job "prints" into a PDF of the folder, the setup dialog picks a
+// scripted position (-2: cancelled).
+struct FakePrinters : PrinterSystem {
+    QStringList names{"Laser", "Faxtreiber", "Tinte"};
+    QString defaultName = "Tinte";
     QString folder;
-    int setupChoice = -2; // -2: the setup dialog is cancelled
-    QStringList opened;   // "printer|job title"
-
+    int setupChoice = -2;
+    QStringList opened;
     QStringList printerNames() const override { return names; }
     QString defaultPrinterName() const override { return defaultName; }
-    std::unique_ptr<QPagedPaintDevice> openPrinter(const QString& name, const QString& jobTitle) override {
-        opened << name + "|" + jobTitle;
-        auto writer = std::make_unique<QPdfWriter>(folder + "/printer-" + name + ".pdf");
-        writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-        return writer;
+    std::unique_ptr<QPagedPaintDevice> openPrinter(const QString& name, const QString& title) override {
+        opened << name + "|" + title;
+        return std::make_unique<QPdfWriter>(folder + "/printer.pdf");
     }
     bool setupDialog(QWidget*) override {
-        if (setupChoice == -2)
-            return false;
-        setCurrentIndex(setupChoice);
-        return true;
+        if (setupChoice != -2)
+            setCurrentIndex(setupChoice);
+        return setupChoice != -2;
     }
 };
 
@@ -62,13 +53,7 @@ struct Fixture {
 };
 
 PrinterBlock block(std::uint16_t oben, std::uint16_t unten, std::int32_t index) {
-    PrinterBlock b;
-    b.LinkerRand = 20;
-    b.ObererRand = oben;
-    b.UntererRand = unten;
-    b.RechterRand = 10;
-    b.Index = index;
-    return b;
+    return {20, oben, 10, unten, index};
 }
 
 } // namespace
@@ -76,149 +61,75 @@ PrinterBlock block(std::uint16_t oben, std::uint16_t unten, std::int32_t index) 
 class TestResult : public QObject {
     Q_OBJECT
 private slots:
-    void view_shows_every_line_but_the_first_in_a_fixed_pitch_read_only_box() {
+    void view_shows_the_lines_from_the_second_on_and_hands_escape_to_data_entry() {
         Fixture f;
         QWidget host;
-        TErgebnisDlg* view =
-            CreateErgebnisView(f.ctx, {"ERGEBNIS", "Projekt: Halle", "", "W\xe4rme   12 W"}, &host);
+        QAction ergAnz, faxAnz;
+        QPointer<TErgebnisDlg> view =
+            CreateErgebnisView(f.ctx, {"TITEL", "Projekt: Halle", "", "W\xe4rme 12 W"}, &host);
         QPlainTextEdit* memo = view->findChild<QPlainTextEdit*>("ErgebnisMemo");
-        QVERIFY(memo);
-        QCOMPARE(memo->toPlainText(), QString::fromUtf8("Projekt: Halle\n\nWärme   12 W"));
-        QVERIFY(memo->isReadOnly());
-        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QCOMPARE(memo->font().pixelSize(), 13);
+        QCOMPARE(memo->toPlainText(), QString::fromUtf8("Projekt: Halle\n\nWärme 12 W"));
+        QVERIFY(memo->isReadOnly() && memo->lineWrapMode() == QPlainTextEdit::NoWrap);
         QVERIFY(QFontInfo(memo->font()).fixedPitch());
 
-        // An empty list, or the title alone, leaves an empty view rather than failing.
-        view->ZeigeZeilen({});
-        QCOMPARE(memo->toPlainText(), QString());
-        view->ZeigeZeilen({"ERGEBNIS"});
-        QCOMPARE(memo->toPlainText(), QString());
-    }
-
-    void escape_in_the_view_asks_for_data_entry_and_closing_frees_it() {
-        Fixture f;
-        QWidget host;
-        host.resize(600, 400);
-        QPointer<TErgebnisDlg> view = CreateErgebnisView(f.ctx, {"T", "a", "b"}, &host);
+        // While shown, the button that opens this (fax) view is disabled; hidden, both work.
+        view->setViewButtons(&ergAnz, &faxAnz, true);
         host.show();
         view->show();
+        QVERIFY(ergAnz.isEnabled() && !faxAnz.isEnabled());
         QSignalSpy spy(view.data(), &TErgebnisDlg::dataEntryRequested);
-        QTest::keyClick(view->ErgebnisMemo, Qt::Key_Escape);
+        QTest::keyClick(memo, Qt::Key_Escape);
+        QTest::keyClick(memo, Qt::Key_PageDown); // scrolls, never turns a page
         QCOMPARE(spy.count(), 1);
-        QVERIFY(view->isVisible()); // Esc does not close the view: the main window switches
-        // Page Down scrolls the text and never turns a page.
-        QTest::keyClick(view->ErgebnisMemo, Qt::Key_PageDown);
         QVERIFY(view->isVisible());
-
         view->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(view.isNull());
-    }
-
-    void the_button_of_the_view_shown_is_disabled_while_it_is_active_data() {
-        QTest::addColumn<bool>("faxMode");
-        QTest::newRow("result") << false;
-        QTest::newRow("fax") << true;
-    }
-    void the_button_of_the_view_shown_is_disabled_while_it_is_active() {
-        QFETCH(bool, faxMode);
-        Fixture f;
-        QWidget host;
-        QAction ergAnz("ErgAnzBtn"), faxAnz("FaxAnzBtn");
-        auto* view = CreateErgebnisView(f.ctx, {"T", "a"}, &host);
-        view->setViewButtons(&ergAnz, &faxAnz, faxMode);
-        host.show();
-        view->show();
-        QCOMPARE(ergAnz.isEnabled(), faxMode);
-        QCOMPARE(faxAnz.isEnabled(), !faxMode);
-        view->hide();
-        QVERIFY(ergAnz.isEnabled() && faxAnz.isEnabled());
-        view->show();
-        delete view; // freed while shown: both buttons work again
         QVERIFY(ergAnz.isEnabled() && faxAnz.isEnabled());
     }
 
     void printing_uses_the_block_printer_or_falls_back_to_a_pdf_file_data() {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QString>("defaultName");
+        QTest::addColumn<bool>("printers");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("oben");
-        QTest::addColumn<QString>("fileAnswer"); // relative to the temporary folder; "-" no dialog
+        QTest::addColumn<QString>("answer"); // file name given in the dialog; "-" no dialog
         QTest::addColumn<int>("outcome");
-        QTest::addColumn<QString>("printedOn");
-        QTest::addColumn<QString>("pdfWritten");
-        const QStringList two{"Laser", "Faxtreiber"};
+        QTest::addColumn<QString>("file");
+        using A = DruckAusgang;
         QTest::newRow("printer at its position")
-            << two << "Laser" << 1 << 20 << "-" << int(DruckAusgang::Gedruckt) << "Faxtreiber"
-            << "printer-Faxtreiber.pdf";
-        QTest::newRow("default printer")
-            << two << "Laser" << -1 << 20 << "-" << int(DruckAusgang::Gedruckt) << "Laser"
-            << "printer-Laser.pdf";
-        QTest::newRow("printer gone since start")
-            << two << "Laser" << 5 << 20 << "ausdruck" << int(DruckAusgang::PdfGespeichert) << ""
-            << "ausdruck.pdf";
+            << true << 1 << 20 << "-" << int(A::Gedruckt) << "printer.pdf";
+        QTest::newRow("default printer") << true << -1 << 20 << "-" << int(A::Gedruckt) << "printer.pdf";
+        QTest::newRow("printer gone") << true << 5 << 20 << "aus" << int(A::PdfGespeichert) << "aus.pdf";
         QTest::newRow("no printer at all")
-            << QStringList() << "" << -1 << 20 << "bericht.pdf" << int(DruckAusgang::PdfGespeichert) << ""
-            << "bericht.pdf";
-        QTest::newRow("file dialog cancelled")
-            << QStringList() << "" << -1 << 20 << "" << int(DruckAusgang::Abgebrochen) << ""
-            << "";
-        QTest::newRow("pdf folder missing")
-            << QStringList() << "" << 0 << 20 << "fehlt/x.pdf" << int(DruckAusgang::Fehler) << ""
-            << "";
-        QTest::newRow("margins larger than the page")
-            << two << "Laser" << 0 << 200 << "-" << int(DruckAusgang::Fehler) << "Laser"
-            << "";
+            << false << -1 << 20 << "b.pdf" << int(A::PdfGespeichert) << "b.pdf";
+        QTest::newRow("dialog cancelled") << false << -1 << 20 << "" << int(A::Abgebrochen) << "";
+        QTest::newRow("pdf folder missing") << false << 0 << 20 << "x/y.pdf" << int(A::Fehler) << "";
+        QTest::newRow("margins beyond the page") << true << 0 << 200 << "-" << int(A::Fehler) << "";
     }
     void printing_uses_the_block_printer_or_falls_back_to_a_pdf_file() {
-        QFETCH(QStringList, names);
-        QFETCH(QString, defaultName);
+        QFETCH(bool, printers);
         QFETCH(int, index);
         QFETCH(int, oben);
-        QFETCH(QString, fileAnswer);
+        QFETCH(QString, answer);
         QFETCH(int, outcome);
-        QFETCH(QString, printedOn);
-        QFETCH(QString, pdfWritten);
-
+        QFETCH(QString, file);
         QTemporaryDir dir;
-        FakePrinters printers;
-        printers.names = names;
-        printers.defaultName = defaultName;
-        printers.folder = dir.path();
+        FakePrinters system;
+        system.folder = dir.path();
+        if (!printers)
+            system.names.clear(), system.defaultName.clear();
         ScriptedInteraction ui;
-        test::MapTexts texts;
-        if (fileAnswer != "-")
-            ui.setNextFileName(fileAnswer.isEmpty() ? QString() : dir.filePath(fileAnswer));
-
-        std::vector<std::string> lines(60, "Zeile");
-        const DruckAusgang r = DruckeZeilen(lines, block(std::uint16_t(oben), 20, index),
-                                            "C:\\Projekte\\anlage.Z20", printers, ui, texts);
+        if (answer != "-")
+            ui.setNextFileName(answer.isEmpty() ? QString() : dir.filePath(answer));
+        const DruckAusgang r =
+            DruckeZeilen(std::vector<std::string>(60, "Zeile"), block(quint16(oben), 20, index),
+                         "C:\\P\\anlage.Z20", system, ui, test::MapTexts());
         QCOMPARE(int(r), outcome);
         QVERIFY(ui.allAnswersUsed());
         QCOMPARE(ui.errors.size(), outcome == int(DruckAusgang::Fehler) ? 1 : 0);
-        if (printedOn.isEmpty())
-            QVERIFY(printers.opened.isEmpty());
-        else
-            QCOMPARE(printers.opened, QStringList{printedOn + "|ZEK 2.2 - anlage.Z20"});
-        QStringList files = QDir(dir.path()).entryList(QDir::Files);
-        if (outcome == int(DruckAusgang::Fehler) && !printedOn.isEmpty())
-            files.removeAll("printer-" + printedOn + ".pdf"); // the refused job never began
-        QCOMPARE(files, pdfWritten.isEmpty() ? QStringList() : QStringList{pdfWritten});
-        if (!pdfWritten.isEmpty())
-            QVERIFY(QFileInfo(dir.filePath(pdfWritten)).size() > 0);
-    }
-
-    void save_as_pdf_proposes_the_project_name() {
-        QTemporaryDir dir;
-        ScriptedInteraction ui;
-        test::MapTexts texts;
-        texts.texts[kTextPdfTitel] = "Als PDF speichern";
-        ui.setNextFileName(dir.filePath("anlage.pdf"));
-        QCOMPARE(SpeichereAlsPdf({"T", "a"}, block(20, 20, -1), "C:\\Projekte\\anlage.Z20", ui, texts),
-                 DruckAusgang::PdfGespeichert);
-        QCOMPARE(ui.fileDialogs, QStringList{"Als PDF speichern"});
-        QVERIFY(QFile::exists(dir.filePath("anlage.pdf")));
+        if (outcome == int(DruckAusgang::Gedruckt))
+            QCOMPARE(system.opened.value(0), system.printerName(index) + "|ZEK 2.2 - anlage.Z20");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), file.isEmpty() ? QStringList() : QStringList{file});
     }
 
     void printer_dialog_keeps_each_tabs_edits_and_writes_only_on_ok_data() {
@@ -233,58 +144,34 @@ private slots:
         f.settings.data().Fax = block(10, 5, -1);
         const SettingsData before = f.settings.data();
         FakePrinters printers;
-        printers.names = {"Laser", "Faxtreiber", "Tinte"};
-        printers.defaultName = "Tinte";
-
         TDruckerDlg dlg(f.ctx, printers);
         auto* tabs = dlg.findChild<QTabBar*>("TabControl");
         auto* oben = dlg.findChild<QLineEdit*>("ObenEdit");
         auto* unten = dlg.findChild<QLineEdit*>("UntenEdit");
-        auto* links = dlg.findChild<QLineEdit*>("LinksEdit");
         auto* name = dlg.findChild<QLabel*>("DruckerName");
-        QVERIFY(tabs && oben && unten && links && name);
-        // Activation: the result tab, its printer current and named, its margins shown.
-        QCOMPARE(tabs->currentIndex(), 0);
+        // Opened on the result tab, its printer current and named, its margins shown.
         QCOMPARE(printers.currentIndex(), 1);
-        QCOMPARE(name->text(), QString("Faxtreiber"));
-        QCOMPARE(oben->text(), QString("20"));
-        QCOMPARE(unten->text(), QString("15"));
-        QCOMPARE(oben->maxLength(), 3);
+        QCOMPARE(name->text() + oben->text() + unten->text(), QString("Faxtreiber2015"));
 
-        oben->setText("25");
-        QTest::keyClicks(links, "x"); // the digit filter drops it
+        oben->clear();
+        QTest::keyClicks(oben, "2x5"); // the digit filter drops the letter
         tabs->setCurrentIndex(1);
-        // The fax tab: the default printer and its own margins.
-        QCOMPARE(name->text(), QString("Tinte"));
-        QCOMPARE(oben->text(), QString("10"));
-        unten->setText("");       // not a number: 0
-        printers.setupChoice = 2; // "Drucker ..." chooses "Tinte" by position
+        QCOMPARE(name->text() + oben->text(), QString("Tinte10")); // default printer, own margins
+        unten->clear();                                            // not a number: 0
+        printers.setupChoice = 0;
         dlg.findChild<QPushButton*>("DruckerBtn")->click();
-        QCOMPARE(name->text(), QString("Tinte"));
+        QCOMPARE(name->text(), QString("Laser"));
         tabs->setCurrentIndex(0);
-        QCOMPARE(oben->text(), QString("25")); // the edit made before switching survived
-        QCOMPARE(links->text(), QString("20"));
-        QCOMPARE(name->text(), QString("Faxtreiber"));
+        QCOMPARE(name->text() + oben->text(), QString("Faxtreiber25")); // kept while away
         tabs->setCurrentIndex(1);
-        QCOMPARE(unten->text(), QString("0"));
 
         dlg.findChild<QPushButton*>(ok ? "OkBtn" : "AbbruchBtn")->click();
         if (!ok) {
             QCOMPARE(f.settings.data(), before);
             return;
         }
-        PrinterBlock drucker = block(25, 15, 1);
-        PrinterBlock fax = block(10, 0, 2);
-        QCOMPARE(f.settings.data().Drucker, drucker);
-        QCOMPARE(f.settings.data().Fax, fax);
-        QVERIFY(f.settings.IsSettingsModified());
-    }
-
-    void printer_dialog_names_no_printer_when_there_is_none() {
-        Fixture f;
-        FakePrinters printers; // no printers, no default
-        TDruckerDlg dlg(f.ctx, printers);
-        QCOMPARE(dlg.findChild<QLabel*>("DruckerName")->text(), QString("(kein Drucker)"));
+        QCOMPARE(f.settings.data().Drucker, block(25, 15, 1));
+        QCOMPARE(f.settings.data().Fax, block(10, 0, 0));
     }
 };
 
