@@ -93,6 +93,38 @@ TEST_F(ReportTest, measured_loss_prints_temperatures_and_no_components) {
     EXPECT_TRUE(starting(b.lines, "   #1006115").empty());
 }
 
+TEST_F(ReportTest, construction_line_and_the_temperature_without_climate_device) {
+    struct Case {
+        u16 material;
+        double k;
+        const char* construction;
+        const char* temperature; // after the label and its dots
+    };
+    const Case cases[] = {
+        // a table material is named; its temperature stands in columns 58-63
+        {Stahlblech, 5.5, "    #1006026#1006031#1006022 - #1006029", nullptr},
+        {Anderes, 4.5, "    #1006026 (4,5W/m\xB2K) - #1006029", nullptr},
+        {Anderes, 12.345, "    #1006026 (12,3W/m\xB2K) - #1006029", nullptr},
+        // walls that exchange no heat give no temperature, and no division by zero
+        {Anderes, 0.0, "    #1006026 (0W/m\xB2K) - #1006029",
+         " "
+         "   ---"},
+    };
+    for (const Case& c : cases) {
+        p.Schaltschrank.Material = c.material;
+        p.Schaltschrank.Waermedurchgangszahl = c.k;
+        const Built b = build(false);
+        EXPECT_EQ(starting(b.lines, "    #1006026").front(), c.construction);
+        const auto t = starting(b.lines, "#1006057");
+        ASSERT_EQ(t.size(), 1u);
+        if (c.temperature)
+            EXPECT_EQ(t[0].substr(56), c.temperature);
+        else
+            EXPECT_EQ(t[0].substr(63), " \xB0"
+                                       "C");
+    }
+}
+
 TEST_F(ReportTest, file_name_line_only_with_a_file_name) {
     EXPECT_TRUE(starting(build(false).lines, "#1006015").empty());
     const auto withName = starting(build(false, false, nullptr, "/tmp/a.Z20").lines, "#1006015");
