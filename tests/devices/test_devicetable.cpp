@@ -242,6 +242,8 @@ TEST(Search, unit_power_of_each_family) {
     // A reference to table 0 has no capacity; an ambient of 19 °C is outside every table.
     EXPECT_FALSE(t.SucheGeraet(1, 35, 35, "KY-").gefunden());
     EXPECT_FALSE(t.SucheGeraet(1, 19, 35, "KSM").gefunden());
+    // Next to the empty cell (45 °C, 20 °C) of table 1 the unit is never chosen, not even 20 times.
+    EXPECT_FALSE(t.SucheGeraet(1, 45, 21, "KSM").gefunden());
     // The true temperature, not its low byte: 276 °C would otherwise read as 20 °C.
     EXPECT_FALSE(t.SucheGeraet(1, 276, 35, "KSM").gefunden());
 }
