@@ -211,10 +211,8 @@ void Language::loadModule(const QString& dir, const std::string& code) {
     if (!QFileInfo(m_modulePath).isFile())
         return;
 
-    m_moduleCode = code;
     auto module = std::make_unique<LanguageModule>(m_modulePath);
     if (!module->load()) {
-        m_moduleCode.clear();
         raiseModuleMessage(2);
         return;
     }
@@ -240,15 +238,14 @@ void Language::loadModule(const QString& dir, const std::string& code) {
     }
     for (std::size_t i = 0; i < m_keyNames.size(); ++i) {
         // An empty name would make shortcuts unreadable; keep the built-in one then.
-        const std::string name_ = GetLangText(kFirstKeyNameText + static_cast<std::uint32_t>(i));
-        if (!name_.empty())
-            m_keyNames[i] = name_;
+        const std::string keyName = GetLangText(kFirstKeyNameText + static_cast<std::uint32_t>(i));
+        if (!keyName.empty())
+            m_keyNames[i] = keyName;
     }
 }
 
 void Language::dropModule() {
     m_module.reset();
-    m_moduleCode.clear();
 }
 
 void Language::UnloadLanguage() {

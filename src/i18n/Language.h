@@ -87,7 +87,6 @@ private:
     QString m_textOrigin;
     QString m_programFile;
     std::string m_code;
-    std::string m_moduleCode;
     std::array<std::string, 18> m_keyNames;
     ModuleMessageHandler m_onModuleMessage;
 };
