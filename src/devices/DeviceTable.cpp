@@ -276,8 +276,9 @@ void DeviceTable::parseTableLine(std::string_view raw) {
     const auto has = [&line](char c) { return line.find(c) != std::string_view::npos; };
     const bool braces = has('{') && has('}');
     const bool parens = has('(') && has(')');
+    // The counters stop one past the store, so no file is long enough to wrap them.
     if (braces && !parens) {
-        ++m_tableCounter;
+        m_tableCounter = std::min(m_tableCounter + 1, kKennlinienAnzahl + 1);
         m_rowCounter = 1;
         return;
     }
@@ -287,7 +288,8 @@ void DeviceTable::parseTableLine(std::string_view raw) {
     // Rows before the first header, beyond the ninth and of tables beyond the hundredth
     // have no place in the store.
     const int table = m_tableCounter;
-    const int row = m_rowCounter++;
+    const int row = m_rowCounter;
+    m_rowCounter = std::min(m_rowCounter + 1, kKennlinienRaster + 1);
     if (table < 1 || table > kKennlinienAnzahl || row < 1 || row > kKennlinienRaster)
         return;
 
