@@ -16,7 +16,7 @@ namespace zek::test {
 // Language texts of a test: a few numbers with recognisable wording.
 class MapTexts : public TextSource {
 public:
-    MapTexts(std::map<std::uint32_t, std::string> texts = {}) : m_texts(std::move(texts)) {}
+    MapTexts(std::map<std::uint32_t, std::string> texts) : m_texts(std::move(texts)) {}
     std::string GetLangText(std::uint32_t number) const override {
         const auto it = m_texts.find(number);
         return it == m_texts.end() ? std::string() : it->second;
@@ -33,16 +33,11 @@ inline QByteArray fileBytes(const QString& path) {
 
 inline void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-inline std::string sv(const QByteArray& b) {
-    return std::string(b.constData(), std::size_t(b.size()));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
 }
 
 // Files may grow to at most `bytes` while the guard lives; a write beyond fails with
-// EFBIG instead of ending the process. The old limit and signal handling come back.
+// EFBIG instead of ending the process.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
@@ -56,27 +51,10 @@ public:
         setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };
-
-// Golden files are compared whole; a difference names the first line that differs.
-inline void expectSameLines(const QByteArray& actual, const QByteArray& expected) {
-    if (actual == expected)
-        return;
-    const QList<QByteArray> a = actual.split('\n');
-    const QList<QByteArray> e = expected.split('\n');
-    for (qsizetype i = 0; i < std::min(a.size(), e.size()); ++i)
-        if (a[i] != e[i]) {
-            ADD_FAILURE() << "line " << i + 1 << " differs:\n  actual:   " << a[i].toStdString()
-                          << "\n  expected: " << e[i].toStdString();
-            return;
-        }
-    ADD_FAILURE() << "lengths differ: " << actual.size() << " bytes, expected " << expected.size();
-}
 
 } // namespace zek::test
