@@ -1,3 +1,8 @@
 zek_add_qtest(test_ui_pages
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_pages.cpp ${CMAKE_CURRENT_LIST_DIR}/PageFixture.h
   LIBS zek_ui_pages)
+
+zek_add_qtest(test_ui_page_texts
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_page_texts.cpp ${CMAKE_CURRENT_LIST_DIR}/PageFixture.h
+          ${CMAKE_CURRENT_LIST_DIR}/AllForms.h
+  LIBS zek_ui_pages)

@@ -30,7 +30,8 @@ void TLanguageForm::TranslateForm() {
 }
 
 QString TLanguageForm::langText(std::uint32_t number) const {
-    return fromCp1252(m_context.language.GetLangText(number));
+    return fromCp1252(m_context.language.GetLangText(number))
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 QString TLanguageForm::langTextOr(std::uint32_t number, const QString& designText) const {

@@ -40,8 +40,9 @@ bool startsWithNoCase(const QString& text, const QString& prefix) {
     return !prefix.isEmpty() && text.startsWith(prefix, Qt::CaseInsensitive);
 }
 
+// Line breaks of the table are CR LF; on screen a line feed is enough.
 QString lang(const TextSource& texts, std::uint32_t number) {
-    return fromCp1252(texts.GetLangText(number));
+    return fromCp1252(texts.GetLangText(number)).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 } // namespace
