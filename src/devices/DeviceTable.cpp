@@ -211,8 +211,9 @@ bool DeviceTable::LiesTypDatei(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Read with a limit, so a device file or an endless stream cannot fill the memory.
+    const QByteArray content = file.read(kMaxTypDateiBytes + 1);
+    if (file.error() != QFileDevice::NoError || content.size() > kMaxTypDateiBytes)
         return false;
     LiesTypText(std::string_view(content.constData(), std::size_t(content.size())));
     return true;

@@ -83,8 +83,11 @@ class DeviceTable {
 public:
     DeviceTable(); // tables 1..14 start with their built-in values
 
-    // Reads the table file. False when it cannot be opened or read; the device list is
-    // then empty.
+    // A file this large is no device table (the shipped ones have a few hundred lines).
+    static constexpr qint64 kMaxTypDateiBytes = 64 * 1024 * 1024;
+
+    // Reads the table file. False when it cannot be opened or read, or is larger than
+    // kMaxTypDateiBytes; the device list is then empty.
     bool LiesTypDatei(const QString& path);
     // The same on the file's bytes (lines end in CR LF, LF or CR).
     void LiesTypText(std::string_view content);

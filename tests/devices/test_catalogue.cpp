@@ -109,6 +109,7 @@ TEST(Catalogue, broken_files_read_to_a_defined_state) {
     DeviceTable t;
     EXPECT_FALSE(t.LiesTypDatei(brokenFile("missing.TYP")));
     EXPECT_FALSE(t.LiesTypDatei(QStringLiteral(ZEK_TEST_DATA_DIR "/broken/typ"))); // a folder
+    EXPECT_FALSE(t.LiesTypDatei(QStringLiteral("/dev/zero")));                     // endless
     ASSERT_TRUE(t.LiesTypDatei(brokenFile("bad_tables.TYP")));
     const Kennlinie& k = *t.kennlinie(1);
     // 1.5E3, 1.5e3, 1.5^3; "1,012.5" splits at its comma into 1 and 12.5; "--5", "", "E" are 0.
