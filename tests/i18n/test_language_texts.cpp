@@ -251,6 +251,13 @@ TEST(ShippedTexts, texts_shown_on_one_line_hold_no_line_break) {
             }
         for (std::size_t i = 0; i < language.keyNames().size(); ++i)
             EXPECT_FALSE(language.keyNames()[i].empty()) << code << " key name " << i;
+        // Menu item captions (100000000 + 10 h) and shortcuts (+ 2) are one line each.
+        for (std::uint32_t n : language.numbers()) {
+            if (n >= 100110000 && n <= 100119999 && (n % 10 == 0 || n % 10 == 2)) {
+                EXPECT_EQ(language.GetLangText(n).find_first_of("\r\n"), std::string::npos)
+                    << code << " " << n;
+            }
+        }
     }
 }
 
