@@ -120,7 +120,8 @@ IoStatus writeFileAtomically(const QString& path, const QByteArray& bytes,
     const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
     const mode_t mode = exists ? (old.st_mode & 07777) : newFileMode();
 
-    TempFile temp(QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX"));
+    // The name of the new file stays within the length a folder entry may have.
+    TempFile temp(QFile::encodeName(info.absolutePath() + "/." + info.fileName().left(120) + ".XXXXXX"));
     if (temp.fd() < 0) {
         err = errno;
         return IoStatus::WriteFailed;
