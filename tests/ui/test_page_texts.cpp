@@ -3,10 +3,12 @@
 #include "ui/base/TranslateForm.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QRegularExpression>
+#include <QListWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <map>
 
@@ -50,6 +52,39 @@ QString line(std::uint32_t n, const QString& text) {
     return QStringLiteral("%1%2").arg(n, 9, 10, QLatin1Char('0')).arg(QString(text).replace("\n", "<nl>"));
 }
 
+// Writes the merged table of a language as the loose text file beside a program and loads
+// it, as the program does when no archive is there.
+bool loadFromSources(Language& language, const QString& dir, const QString& lang) {
+    QByteArray table;
+    for (const auto& [n, text] : readLanguage(lang))
+        table += QByteArray::fromStdString(toCp1252(line(n, text))) + "\r\n";
+    QFile file(dir + "/Lang_" + lang + ".txt");
+    if (!file.open(QIODevice::WriteOnly) || file.write(table) != table.size())
+        return false;
+    file.close();
+    return language.LoadLanguage(dir, ("zk" + lang).toStdString());
+}
+
+// Applies the texts as with a language module loaded: the forms' own refills first, then
+// the texts by tag.
+void translateAsWithModule(TLanguageForm* form, const Language& language) {
+    form->TranslateForm();
+    TranslateForm(form, form->helpNumber(), language, true, language.keyNames());
+}
+
+void grab(QWidget* form, const QString& name) {
+    const QString dir = qEnvironmentVariable("ZEK_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    if (auto* page = qobject_cast<TMDIChild*>(form); page && page->isPage())
+        form->resize(form->size().expandedTo(form->minimumSizeHint()));
+    else
+        form->adjustSize();
+    form->show();
+    QApplication::processEvents();
+    QVERIFY(form->grab().save(dir + "/" + name + ".png"));
+}
+
 } // namespace
 
 class TestPageTexts : public QObject {
@@ -88,37 +123,67 @@ private slots:
         QCOMPARE(missing.size(), 0);
     }
 
-    // With a module loaded, nothing visible stays German but the few words the three
-    // languages share.
-    void translated_forms_show_no_german_design_text() {
-        const auto deu = readLanguage("deu");
-        const auto eng = readLanguage("eng");
-        std::map<std::uint32_t, std::string> bytes;
-        for (const auto& [n, t] : eng)
-            bytes[n] = toCp1252(QString(t).replace("<nl>", "\r\n"));
-        class Texts : public TextSource {
-        public:
-            std::map<std::uint32_t, std::string>* m;
-            std::string GetLangText(std::uint32_t n) const override {
-                const auto it = m->find(n);
-                return it == m->end() ? std::string() : it->second;
-            }
-        } source;
-        source.m = &bytes;
+    // With a module loaded, every tagged text and every refilled item is the language's.
+    void translated_forms_show_the_language_texts_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("eng") << "eng";
+        QTest::newRow("fra") << "fra";
+    }
+    void translated_forms_show_the_language_texts() {
+        QFETCH(QString, lang);
+        const auto texts = readLanguage(lang);
+        QTemporaryDir dir;
         PageFixture f;
+        QVERIFY(loadFromSources(f.language, dir.path(), lang));
         for (const auto& form : AllForms(f)) {
-            TranslateForm(form.get(), form->helpNumber(), source, true, DefaultKeyNames());
+            translateAsWithModule(form.get(), f.language);
+            const std::uint32_t base = 10000u * std::uint32_t(form->helpNumber());
+            QCOMPARE(form->windowTitle(), texts.at(base));
             for (QWidget* w : form->findChildren<QWidget*>()) {
                 const int tag = w->property(kTagProperty).toInt();
                 if (tag <= 0)
                     continue;
-                const QString shown = designText(w);
-                const std::uint32_t n = 10000u * std::uint32_t(form->helpNumber()) + 10u * std::uint32_t(tag);
-                QVERIFY2(shown == QString(eng.at(n)).replace("<nl>", "\n"),
-                         qPrintable(form->objectName() + ": " + w->objectName() + " " + shown));
+                const QString expected =
+                    QString(texts.at(base + 10u * std::uint32_t(tag))).replace("<nl>", "\n");
+                QVERIFY2(designText(w) == expected, qPrintable(form->objectName() + ": " + designText(w)));
             }
         }
-        QVERIFY(deu.size() > 0);
+        // Items refilled from code texts: the cabinet's row position, the loss modes, the
+        // power-supply kinds.
+        PageFixture g;
+        QVERIFY(loadFromSources(g.language, dir.path(), lang));
+        g.project.data().Verlustleistung.Bekannt = VerlustNichtBekannt;
+        const std::pair<int, std::pair<const char*, std::uint32_t>> items[] = {
+            {3, {"Einzel_1", 1009011}}, {6, {"Gesamtverlust_2", 1003005}}};
+        for (const auto& [page, item] : items) {
+            std::unique_ptr<TMDIChild> form(CreatePage(page, g.ctx, nullptr));
+            QCOMPARE(find<QAbstractButton>(form.get(), item.first)->text(), texts.at(item.second));
+        }
+        std::unique_ptr<TMDIChild> supplies(CreatePage(14, g.ctx, nullptr));
+        QCOMPARE(find<QListWidget>(supplies.get(), "ArtListBox1")->item(2)->text(), texts.at(1011003));
+    }
+
+    // Pictures of the forms for the documentation, when a folder is given.
+    void screenshots() {
+        if (qEnvironmentVariable("ZEK_SCREENSHOT_DIR").isEmpty())
+            QSKIP("ZEK_SCREENSHOT_DIR not set");
+        {
+            PageFixture f;
+            for (const auto& form : AllForms(f))
+                grab(form.get(), "deu_" + form->objectName());
+        }
+        QTemporaryDir dir;
+        for (const QString lang : {"eng", "fra"}) {
+            PageFixture f;
+            QVERIFY(loadFromSources(f.language, dir.path(), lang));
+            for (const auto& form : AllForms(f)) {
+                const QString name = form->objectName();
+                if (name != "SchaltschrankDlg" && name != "VerlustDlg" && name != "AuswahlDlg")
+                    continue;
+                translateAsWithModule(form.get(), f.language);
+                grab(form.get(), lang + "_" + name);
+            }
+        }
     }
 };
 

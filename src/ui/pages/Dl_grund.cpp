@@ -89,6 +89,7 @@ TGrundSchaltschrankDlg::TGrundSchaltschrankDlg(FormContext& context, QWidget* pa
     connect(buttons.CancelBtn, &QPushButton::clicked, this, &TGrundSchaltschrankDlg::reject);
     TranslateForm();
     LoadData();
+    adjustSize();
 }
 
 void TGrundSchaltschrankDlg::TranslateForm() {
@@ -144,6 +145,7 @@ TGrundGleichzeitigkeitDlg::TGrundGleichzeitigkeitDlg(FormContext& context, QWidg
     connect(buttons.CancelBtn, &QPushButton::clicked, this, &TGrundGleichzeitigkeitDlg::reject);
     TranslateForm();
     LoadData();
+    adjustSize();
 }
 
 void TGrundGleichzeitigkeitDlg::LoadData() {
@@ -191,6 +193,7 @@ TGrundAdressDlg::TGrundAdressDlg(FormContext& context, QWidget* parent) : TMDICh
     connect(buttons.CancelBtn, &QPushButton::clicked, this, &TGrundAdressDlg::reject);
     TranslateForm();
     LoadData();
+    adjustSize();
 }
 
 void TGrundAdressDlg::showEvent(QShowEvent* event) {

@@ -53,6 +53,8 @@ TSlotPage::TSlotPage(FormContext& context, Layout layout, QWidget* parent)
         auto* edit = MakeNumEdit(this, n(m_layout.editPrefix, i + 1), 4);
         auto* label = MakeLabel(this, m_layout.rowLabels.at(i), 11 + i);
         label->setBuddy(edit);
+        if (m_layout.columns > 1)
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(label, row, col);
         grid->addWidget(edit, row, col + 1);
         if (!m_layout.unit.isEmpty())

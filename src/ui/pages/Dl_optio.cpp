@@ -47,6 +47,7 @@ TGOptionenDlg::TGOptionenDlg(FormContext& context, QWidget* parent) : TMDIChild(
     chooseDirectory = [this](const QString& start) { return ChooseDirectory(this->context(), start, this); };
     TranslateForm();
     LoadData();
+    adjustSize();
 }
 
 void TGOptionenDlg::LoadData() {

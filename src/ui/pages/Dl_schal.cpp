@@ -54,22 +54,22 @@ TSchaltschrankDlg::TSchaltschrankDlg(FormContext& context, QWidget* parent)
     WDurchEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     WDurchEdit->setFixedWidth(60);
     auto* kRow = new QHBoxLayout;
-    kRow->addWidget(MakeLabel(this, QStringLiteral("Wärmedurchgangszahl"), 40));
     kRow->addWidget(WDurchEdit);
     kRow->addWidget(MakeLabel(this, QStringLiteral("W/m²K"), -1));
     kRow->addStretch(1);
 
+    // Two columns, so that the page keeps its width in every language.
     auto* left = new QVBoxLayout;
     left->addWidget(masse);
+    left->addWidget(MakeLabel(this, QStringLiteral("Wärmedurchgangszahl"), 40));
     left->addLayout(kRow);
-    left->addStretch(1);
+    left->addWidget(Wand);
     auto* right = new QVBoxLayout;
+    right->addWidget(Material);
     right->addWidget(Einzel);
-    right->addWidget(Wand);
     auto* row = new QHBoxLayout;
-    row->addLayout(left, 3);
-    row->addWidget(Material, 2);
-    row->addLayout(right, 2);
+    row->addLayout(left, 1);
+    row->addLayout(right, 1);
     contentLayout()->addLayout(row, 1);
 
     connect(Material, &TRadioGroup::clicked, this, &TSchaltschrankDlg::MaterialClick);
