@@ -184,6 +184,7 @@ TEST(DruckePdf, failures_are_reported_and_never_leave_a_file_behind) {
         {dir.filePath("ordner"), block(20, 20, 20), "PDF nicht geschrieben: "},
         {QString(), block(20, 20, 20), "PDF nicht geschrieben: "},
         {alt, block(20, 150, 150), QString::fromUtf8("zu groß")}, // the old file survives
+        {alt, block(210, 20, 20), QString::fromUtf8("zu groß")},  // left margin = A4 width
     };
     for (const auto& [target, b, message] : cases) {
         const DruckErgebnis r = DruckePdf(numbered(10), b, "ZEK 2.2", target, texts);

@@ -85,7 +85,9 @@ DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& 
     // The printable area in 0.1 mm; its height decides the page breaks.
     const int breite = device.widthMM() * 10;
     const int seitenhoehe = device.heightMM() * 10;
-    if (breite <= 0 || seitenhoehe <= 0 || !RaenderLassenPlatz(block, seitenhoehe)) {
+    // A left margin beyond the paper's width would print nothing but blank pages.
+    if (breite <= 0 || seitenhoehe <= 0 || !RaenderLassenPlatz(block, seitenhoehe) ||
+        int(block.LinkerRand) * 10 >= breite) {
         result.ok = false;
         result.fehler = meldung(texts, kTextRaenderZuGross,
                                 "Die Seitenränder lassen auf dem Papier keinen Platz für eine Zeile.");
