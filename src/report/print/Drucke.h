@@ -32,9 +32,8 @@ struct ZeilenPosition {
 
 // Places `count` lines on pages `seitenhoehe` units high. A new page starts when the
 // top of a line would lie below page height - (top + bottom margin), so the bottom
-// margin is in effect top + bottom. A page is only started once the current one holds
-// a line: margins larger than the page give an empty result instead of a run of blank
-// pages (see RaenderLassenPlatz).
+// margin is in effect top + bottom. Margins that leave no room for a single line give
+// an empty result rather than a blank page before every line (see RaenderLassenPlatz).
 std::vector<ZeilenPosition> Seitenumbruch(std::size_t count, const PrinterBlock& block, int seitenhoehe);
 
 // True when at least one line fits between the margins of a page `seitenhoehe` high.
@@ -56,7 +55,8 @@ struct DruckErgebnis {
 
 // Prints every line (Windows-1252) of a report or inquiry onto a paged device (a
 // printer or a PDF writer), in the fixed-pitch font, with the margins of the block;
-// lines are never wrapped or cut. The job ends also when printing fails. A PDF writer
+// lines are never wrapped or cut. Margins that leave no room on the paper are refused
+// before the job starts. The job ends also when printing fails. A PDF writer
 // receives the job title as document title; for a printer the caller sets it.
 DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& block,
                      const QString& jobTitle, QPagedPaintDevice& device, const TextSource& texts);
