@@ -572,8 +572,14 @@ void TZEKAppForm::editOptions() {
 }
 
 void TZEKAppForm::switchLanguage() {
-    if (m_list->currentRow() > 0)
+    if (m_list->currentRow() > 0) {
         selectDataKindRow(0);
+        // The person page replaces a result view too: the window is in data entry again.
+        if (m_app.projectOpen) {
+            m_list->setVisible(true);
+            m_datenBtn->setEnabled(false);
+        }
+    }
     m_app.language.UnloadLanguage();
     QString error;
     const bool loaded = m_app.language.LoadLanguage(m_app.programDir(), m_app.languageCode(), &error);

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 using namespace zek;
 using namespace zek::test;
@@ -38,7 +39,27 @@ QByteArray fileBytes(const QString& path) {
 
 class ShellTest : public QObject {
     Q_OBJECT
+    // A modal window that no test expects would block the run: it is closed and the test fails.
+    QTimer m_watchdog;
+    QStringList m_unexpectedModals;
+
 private slots:
+    void init() {
+        m_unexpectedModals.clear();
+        m_watchdog.setInterval(200);
+        m_watchdog.callOnTimeout(this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                m_unexpectedModals << modal->objectName() + " " + modal->windowTitle();
+                modal->close();
+            }
+        });
+        m_watchdog.start();
+    }
+    void cleanup() {
+        m_watchdog.stop();
+        m_watchdog.disconnect();
+        QVERIFY2(m_unexpectedModals.isEmpty(), qPrintable(m_unexpectedModals.join(", ")));
+    }
     void message_box_metrics_follow_the_average_character();
     void default_and_cancel_buttons_follow_the_button_set();
     void escape_and_close_box_give_the_cancel_results();
