@@ -54,7 +54,7 @@ template <class S, class V> void visitSettings(S& s, V& v) {
 
 class Reader {
 public:
-    Reader(const Profile& profile) : m_profile(profile) {}
+    explicit Reader(const Profile& profile) : m_profile(profile) {}
     void section(std::string_view name) { m_section = name; }
     // The field arrives holding its read default; unsigned fields keep the low 16 bits.
     void number(std::string_view key, std::uint16_t& value) {
