@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -49,6 +50,21 @@ const Range kInUse[] = {{70004, 70004, "table version"},
                         {1009000, 1009021, "cabinet choice lists"},
                         {1010000, 1010001, "printer dialog"},
                         {1011001, 1011003, "power-supply dialog"}};
+
+// Numbers inside those spans that no message box, dialog, report line or list uses: the
+// message box has no buttons 71560 and 71561, the report and inquiry never print the
+// listed 1006xxx texts, the device description has no label 1007018, and the cabinet
+// lists are 1009000-1009004, 1009010-1009012 and 1009020-1009021. A language may leave
+// them out; if one holds such a text, the others must too.
+const Range kWithoutUse[] = {{71560, 71561, ""},     {1006020, 1006021, ""}, {1006078, 1006078, ""},
+                             {1006080, 1006080, ""}, {1006083, 1006086, ""}, {1006094, 1006094, ""},
+                             {1006099, 1006099, ""}, {1006102, 1006109, ""}, {1007018, 1007018, ""},
+                             {1009005, 1009009, ""}, {1009013, 1009019, ""}};
+
+bool withoutUse(std::uint32_t n) {
+    return std::any_of(std::begin(kWithoutUse), std::end(kWithoutUse),
+                       [n](const Range& r) { return n >= r.first && n <= r.last; });
+}
 
 QString binDir() {
     return QString::fromLocal8Bit(qgetenv("ZEK_BIN_DIR"));
@@ -117,7 +133,8 @@ TEST(ShippedTexts, no_language_lacks_a_number_that_the_code_or_another_language_
     std::map<std::uint32_t, QString> wanted;
     for (const Range& r : kInUse)
         for (std::uint32_t n = r.first; n <= r.last; ++n)
-            wanted.emplace(n, QString::fromLatin1(r.use));
+            if (!withoutUse(n))
+                wanted.emplace(n, QString::fromLatin1(r.use));
     for (const auto& [n, where] : numbersUsedInCode())
         wanted.emplace(n, "used at " + where);
     for (const char* code : kCodes)
