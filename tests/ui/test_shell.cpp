@@ -365,9 +365,9 @@ void ShellTest::save_and_open_round_trip_through_the_commands() {
 void ShellTest::open_of_a_foreign_file_leaves_a_new_unnamed_project() {
     Shell shell;
     QVERIFY(shell.start());
-    shell.writeFile("fremd.Z20", QByteArray("\x7f"
-                                            "ELF\x02\x01\x01\x00 binary junk",
-                                            22));
+    static const char junk[] = "\x7f"
+                               "ELF\x02\x01\x01\x00 binary junk";
+    shell.writeFile("fremd.Z20", QByteArray(junk, sizeof junk - 1));
     shell.ui.setNextFileName(shell.path("fremd.Z20"));
     shell.find("OpenBtn")->trigger();
     QCOMPARE(shell.ui.errors, QStringList{shell.text(1004041) + shell.path("fremd.Z20")});
