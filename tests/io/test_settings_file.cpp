@@ -91,6 +91,28 @@ TEST_F(SettingsFileTest, unwritable_file_is_left_alone_and_settings_stay_modifie
     }
 }
 
+TEST_F(SettingsFileTest, program_folder_that_cannot_be_written_sends_the_settings_to_the_user) {
+    // The configuration folder of this test; the old value comes back at the end.
+    struct EnvGuard {
+        QByteArray old = qgetenv("XDG_CONFIG_HOME");
+        bool had = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        ~EnvGuard() { had ? qputenv("XDG_CONFIG_HOME", old) : qunsetenv("XDG_CONFIG_HOME"); }
+    } guard;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
+    const QString program = path("no-such-program-folder");
+    const QString user = path("config/zek/ZEK.INI");
+    EXPECT_EQ(settingsWritePath(program), user);
+    EXPECT_EQ(settingsStartPath(program), program + "/ZEK.DEF");
+
+    Settings settings;
+    settings.data().Optionen.Sprache = "zkeng";
+    ASSERT_TRUE(WriteSettings(settings, settingsWritePath(program), kTexts).ok()); // creates the folder
+    EXPECT_EQ(settingsStartPath(program), user);
+    Settings again;
+    ReadSettings(again, settingsIniReadPath(program));
+    EXPECT_EQ(again.data().Optionen.Sprache.str(), "zkeng");
+}
+
 TEST_F(SettingsFileTest, shipped_defaults_suit_a_fresh_installation) {
     Settings settings;
     ReadSettings(settings, ZEK_SOURCE_DIR "/data/ZEK.DEF");
