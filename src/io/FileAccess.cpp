@@ -109,7 +109,9 @@ IoStatus writeFileAtomically(const QString& path, const QByteArray& bytes,
 
     // A link keeps pointing at the file it named; the file behind it is replaced.
     QFileInfo info(path);
-    QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+    const QString target = !info.isSymLink() ? info.absoluteFilePath()
+                           : info.exists()   ? info.canonicalFilePath()
+                                             : info.symLinkTarget();
     info = QFileInfo(target);
     if (info.isDir()) {
         err = EISDIR;
