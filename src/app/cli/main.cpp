@@ -15,11 +15,14 @@ static std::vector<Command>& registry() {
     return all;
 }
 
-void registerCommand(Command command) { registry().push_back(std::move(command)); }
+void registerCommand(Command command) {
+    registry().push_back(std::move(command));
+}
 
 const std::vector<Command>& commands() {
     auto& all = registry();
-    std::sort(all.begin(), all.end(), [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
+    std::sort(all.begin(), all.end(),
+              [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
     return all;
 }
 
