@@ -107,6 +107,10 @@ ShellServices MakeDesktopServices(AppContext& app, UserInteraction& ui, std::fun
         else if (which == QLatin1String("about"))
             ShowAbout(app.settings.data(), window());
     };
+    s.languageChanged = [state] {
+        if (state->helpViewer)
+            state->helpViewer->retranslate();
+    };
     s.printerCount = [state] { return static_cast<int>(state->printers.printerNames().size()); };
     s.selectPrinter = [state](int index) { state->printers.setCurrentIndex(index); };
     return s;

@@ -605,6 +605,8 @@ void TZEKAppForm::switchLanguage() {
     m_list->setCurrentRow(keep);
     m_fillingList = false;
     TranslateAll();
+    if (m_services.languageChanged)
+        m_services.languageChanged();
 }
 
 void TZEKAppForm::endAtOnce() {

@@ -36,6 +36,8 @@ struct ShellServices {
 
     // Help: command 1 context, 3 contents, 4 help on help.
     std::function<void(int command, int data)> help;
+    // After a language switch: windows outside the main window take the new texts.
+    std::function<void()> languageChanged;
     // Number of installed printers, and the printer dialogs start on (-1 the default).
     std::function<int()> printerCount;
     std::function<void(int index)> selectPrinter;

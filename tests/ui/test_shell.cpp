@@ -76,6 +76,7 @@ private slots:
     void failed_save_keeps_the_project_modified_and_the_old_file();
     void save_after_import_never_overwrites_the_old_file();
     void close_questions_and_cancel_keep_the_program_running();
+    void a_file_named_at_start_is_opened_or_imported();
     void new_on_an_unchanged_project_asks_and_delete_removes_files();
     void language_switch_translates_list_caption_and_menus();
     void help_requests_reach_the_right_file_and_topic();
@@ -419,6 +420,27 @@ void ShellTest::save_after_import_never_overwrites_the_old_file() {
     shell.find("MnDImportieren")->trigger();
     QCOMPARE(shell.ui.errors.size(), 1);
     QVERIFY(shell.ui.errors[0].contains("KURZ.ZEK"));
+}
+
+void ShellTest::a_file_named_at_start_is_opened_or_imported() {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool legacy;
+    } cases[] = {
+        {"plan.z20", "[Projekt]\r\nName=Halle 7\r\n", false},
+        {"ALT.zek", QByteArray(1220, '\0'), true},
+    };
+    for (const Case& c : cases) {
+        Shell shell;
+        QVERIFY(shell.start());
+        shell.writeFile(c.name, c.bytes);
+        shell.window->commands().OpenGiven(shell.path(c.name));
+        QVERIFY(shell.app->projectOpen);
+        QCOMPARE(shell.app->projectFileName, shell.path(c.name));
+        QCOMPARE(shell.window->commands().namedAfterLegacyFile(), c.legacy);
+        QVERIFY(shell.ui.fileDialogs.isEmpty() && shell.ui.errors.isEmpty());
+    }
 }
 
 void ShellTest::close_questions_and_cancel_keep_the_program_running() {
