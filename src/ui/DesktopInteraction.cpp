@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace zek {
 
@@ -53,10 +54,20 @@ QString DesktopInteraction::openFileName(const QString& title, const QString& di
 
 QString DesktopInteraction::saveFileName(const QString& title, const QString& directory,
                                          const QStringList& filters, const QString& proposedName) {
-    QString start = directory;
+    QFileDialog dialog(m_parent, title, directory, joinFilters(filters));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The extension of the first filter is added before the dialog asks about
+    // overwriting, so "plan" is checked as "plan.Z20".
+    const QString first = filters.isEmpty() ? QString() : fileDialogFilter(filters.first());
+    const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    if (const QRegularExpressionMatch m = pattern.match(first); m.hasMatch())
+        dialog.setDefaultSuffix(m.captured(1));
     if (!proposedName.isEmpty())
-        start = directory.isEmpty() ? proposedName : QDir(directory).filePath(proposedName);
-    return QFileDialog::getSaveFileName(m_parent, title, start, joinFilters(filters));
+        dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 } // namespace zek

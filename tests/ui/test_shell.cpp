@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 
 #include "i18n/Help.h"
+#include "ui/DesktopInteraction.h"
 #include "ui/MessageForm.h"
 #include "ui/pages/Dl_pers.h"
 #include "ui/pages/Dl_temp.h"
@@ -63,6 +64,7 @@ private slots:
     void message_box_metrics_follow_the_average_character();
     void default_and_cancel_buttons_follow_the_button_set();
     void escape_and_close_box_give_the_cancel_results();
+    void stored_filters_become_file_dialog_filters();
     void double_click_copies_the_message_and_long_messages_wrap();
     void first_start_asks_for_the_language_before_anything_is_loaded();
     void missing_data_ends_the_start_with_a_message();
@@ -139,6 +141,18 @@ void ShellTest::escape_and_close_box_give_the_cancel_results() {
             QTest::keyClick(&box, Qt::Key_Escape);
         QCOMPARE(box.result(), c.result);
     }
+}
+
+void ShellTest::stored_filters_become_file_dialog_filters() {
+    const std::pair<const char*, const char*> cases[] = {
+        {"ZEK 2.0|*.Z20", "ZEK 2.0 (*.Z20)"},
+        {"ZEK |*.ZEK;*.Z20", "ZEK (*.ZEK *.Z20)"},
+        {"PDF (*.pdf)", "PDF (*.pdf)"},
+    };
+    for (const auto& [stored, shown] : cases)
+        QCOMPARE(fileDialogFilter(stored), QString(shown));
+    QCOMPARE(withDefaultExtension("plan", "Z20"), QString("plan.Z20"));
+    QCOMPARE(withDefaultExtension("plan.z20", "Z20"), QString("plan.z20"));
 }
 
 void ShellTest::double_click_copies_the_message_and_long_messages_wrap() {
