@@ -1,0 +1,4 @@
+# Cost of a page switch: creating, loading, storing and releasing each data page.
+if(TARGET zek_ui_pages)
+  zek_add_bench(pages SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_pages.cpp LIBS zek_ui_pages)
+endif()
