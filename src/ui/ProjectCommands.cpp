@@ -10,6 +10,7 @@
 #include "ui/AppContext.h"
 #include "ui/Interaction.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -159,8 +160,9 @@ bool ProjectCommands::SaveProjectAs() {
     m_host.storeCurrentPage();
     QString proposed;
     if (m_legacyName && !m_app.projectFileName.isEmpty()) {
+        // Beside the old file, under its name with the extension of the current format.
         const QFileInfo legacy(m_app.projectFileName);
-        proposed = legacy.completeBaseName() + ".Z20";
+        proposed = legacy.dir().filePath(legacy.completeBaseName() + ".Z20");
     }
     QString title = text(kTextSaveDialogTitle);
     if (title.isEmpty())

@@ -424,7 +424,7 @@ void ShellTest::save_after_import_never_overwrites_the_old_file() {
 
     shell.ui.setNextFileName(shell.path("ALT.Z20"));
     shell.find("SaveBtn")->trigger();
-    QCOMPARE(shell.ui.proposedNames, QStringList{"ALT.Z20"});
+    QCOMPARE(shell.ui.proposedNames, QStringList{shell.path("ALT.Z20")});
     QCOMPARE(fileBytes(shell.path("ALT.ZEK")), legacy);
     QVERIFY(QFile::exists(shell.path("ALT.Z20")));
 
