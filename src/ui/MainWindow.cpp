@@ -462,6 +462,10 @@ void TZEKAppForm::showPage(QWidget* page, bool fill) {
 void TZEKAppForm::releaseLater(QWidget* dialog) {
     if (!dialog)
         return;
+    // A released result view no longer speaks for the view buttons: its late destruction
+    // must not enable the button of the view that replaced it.
+    if (auto* ergebnis = qobject_cast<TErgebnisDlg*>(dialog))
+        ergebnis->setViewButtons(nullptr, nullptr, false);
     dialog->hide();
     // Released after the pending events: the page may still be inside its own handler.
     dialog->deleteLater();

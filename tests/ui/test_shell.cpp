@@ -7,6 +7,8 @@
 #include "ui/pages/Dl_temp.h"
 #include "ui/pages/PageFactory.h"
 #include "ui/pages/PageWidgets.h"
+#include "ui/result/ErgebnisDlg.h"
+#include "ui/result/ResultCommands.h"
 
 #include <QRadioButton>
 
@@ -317,6 +319,9 @@ void ShellTest::real_pages_follow_the_wizard_and_the_loss_mode() {
     shell.services.createPage = [&shell](int kind, QWidget* parent) {
         return CreatePage(kind, *shell.form, parent);
     };
+    shell.services.createResultView = [&shell](const std::vector<std::string>& lines, bool, QWidget* parent) {
+        return CreateErgebnisView(*shell.form, lines, parent);
+    };
     QVERIFY(shell.start());
     shell.find("NeuBtn")->trigger();
     shell.window->selectDataKindRow(0);
@@ -347,6 +352,18 @@ void ShellTest::real_pages_follow_the_wizard_and_the_loss_mode() {
     verlust->WeiterBtn->click();
     QVERIFY(shell.window->resultShown());
     QCOMPARE(shell.app->project.data().Verlustleistung.Bekannt, u16(VerlustBekannt));
+
+    // From the report to the inquiry: once the report's view is gone, only the button of
+    // the view shown is disabled.
+    shell.find("FaxAnzBtn")->trigger();
+    Shell::flush();
+    QVERIFY(shell.find("ErgAnzBtn")->isEnabled());
+    QVERIFY(!shell.find("FaxAnzBtn")->isEnabled());
+    auto* view = qobject_cast<TErgebnisDlg*>(shell.window->currentDialog());
+    QVERIFY(view);
+    QTest::keyClick(view->ErgebnisMemo, Qt::Key_Escape);
+    QVERIFY(shell.window->dataKindList()->isVisible());
+    QCOMPARE(shell.window->dataKindList()->currentRow(), 6);
 }
 
 void ShellTest::save_and_open_round_trip_through_the_commands() {
