@@ -478,6 +478,19 @@ private slots:
         QVERIFY(f.project.IsProjectModified());
     }
 
+    void selection_dialog_shrinks_with_a_family_unticked() {
+        PageFixture f;
+        const Kandidatenliste kandidaten{{0, 1, 100, "L--"}, {1, 1, 100, "LD-"}, {2, 1, 100, "KY-"}};
+        TAuswahlDlg dlg(f.ctx, kandidaten, f.project.data().Auswahl, false);
+        dlg.show();
+        QVERIFY(!dlg.panel(11)->isVisible()); // no air/air candidate: no panel
+        const int full = dlg.height();
+        clickIndicator(dlg.box(10));
+        QVERIFY(dlg.height() < full);
+        clickIndicator(dlg.box(10));
+        QCOMPARE(dlg.height(), full);
+    }
+
     void selection_escape_cancels_only_with_abbruch() {
         PageFixture f;
         const Kandidatenliste kandidaten{{0, 1, 100, "WA-"}};

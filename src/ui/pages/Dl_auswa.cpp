@@ -105,7 +105,8 @@ TAuswahlDlg::TAuswahlDlg(FormContext& context, const Kandidatenliste& kandidaten
     AbbruchBtn->setVisible(cancelAllowed);
     connect(OKBtn, &QPushButton::clicked, this, &TAuswahlDlg::accept);
     connect(AbbruchBtn, &QPushButton::clicked, this, &TAuswahlDlg::reject);
-    contentLayout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The dialog's height follows the panels shown.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     TranslateForm();
     LoadData();
 }
@@ -134,7 +135,14 @@ void TAuswahlDlg::UpdateLayout() {
     for (const auto& [t, cb] : m_boxes)
         if (t >= 20)
             cb->setVisible(m_model.visible(t));
-    adjustSize();
+    // Settle the layout at once rather than after the pending events: the dialog's size
+    // follows the panels immediately.
+    for (const auto& [familyTag, frame] : m_panels) {
+        frame->layout()->invalidate();
+        frame->updateGeometry();
+    }
+    layout()->invalidate();
+    layout()->activate();
 }
 
 void TAuswahlDlg::BoxClick(int t, bool on) {
