@@ -196,12 +196,16 @@ void ShellTest::missing_data_ends_the_start_with_a_message() {
         QCOMPARE(shell.ui.errors, QStringList{shell.text(1004033) + "\n" + shell.text(1004036)});
         QVERIFY(!shell.window);
     }
-    {
+    for (const QByteArray& archive : {QByteArray(), QByteArray("PK\x03\x04 damaged archive")}) {
+        // A missing or damaged text archive, and no texts anywhere else: one message, the end.
         Shell shell;
         QFile::remove(shell.path("Xalto.zip"));
+        if (!archive.isEmpty())
+            shell.writeFile("Xalto.zip", archive);
         shell.app->language.setProgramFile(shell.path("no-program"));
         QVERIFY(!shell.start());
         QCOMPARE(shell.ui.errors.size(), 1);
+        QVERIFY(!shell.window);
     }
     {
         // Garbage in the settings: read defaults, no language -> the options dialog.
