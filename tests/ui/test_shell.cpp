@@ -208,6 +208,19 @@ void ShellTest::missing_data_ends_the_start_with_a_message() {
         QVERIFY(!shell.window);
     }
     {
+        // An empty text table: the module message with code 1 (its path cleared), then the end.
+        Shell shell;
+        QFile::remove(shell.path("Xalto.zip"));
+        shell.writeFile("Lang_deu.txt", "");
+        QStringList messages;
+        shell.app->language.setModuleMessageHandler([&](const QString& m) { messages << m; });
+        QVERIFY(!shell.start());
+        // The module beside it is refused first (no version text, code 4).
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages[0].endsWith("(#4)"));
+        QVERIFY(messages[1].endsWith("\"\" (#1)"));
+    }
+    {
         // Garbage in the settings: read defaults, no language -> the options dialog.
         Shell shell{QString()};
         shell.writeFile("ZEK.INI", QByteArray("\x00\xff[[[Optionen\r\n=\r\n\x01", 17));
