@@ -381,6 +381,13 @@ void ShellTest::real_pages_follow_the_wizard_and_the_loss_mode() {
     QTest::keyClick(view->ErgebnisMemo, Qt::Key_Escape);
     QVERIFY(shell.window->dataKindList()->isVisible());
     QCOMPARE(shell.window->dataKindList()->currentRow(), 6);
+
+    // A language switch on an open page translates it: back on the person page, in English.
+    shell.find("MnGOptionen")->trigger();
+    person = qobject_cast<TPersonDlg*>(shell.window->currentDialog());
+    QVERIFY(person);
+    QCOMPARE(person->windowTitle(), QString("Personal data"));
+    QCOMPARE(person->WeiterBtn->text(), QString("&Next"));
 }
 
 void ShellTest::save_and_open_round_trip_through_the_commands() {
