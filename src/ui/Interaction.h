@@ -21,7 +21,7 @@ enum MsgButton : unsigned {
     mbHelp = 1u << 8,
 };
 inline constexpr unsigned mbYesNoCancel = mbYes | mbNo | mbCancel; // 11
-inline constexpr unsigned mbYesNo = mbYes | mbNo;                   // 3
+inline constexpr unsigned mbYesNo = mbYes | mbNo;                  // 3
 
 // Modal results of the buttons.
 enum ModalResult : int {
@@ -48,7 +48,8 @@ public:
     // The error box: error type, OK only.
     virtual void error(const QString& text) = 0;
     // File dialogs; an empty result means the user cancelled.
-    virtual QString openFileName(const QString& title, const QString& directory, const QStringList& filters) = 0;
+    virtual QString openFileName(const QString& title, const QString& directory,
+                                 const QStringList& filters) = 0;
     virtual QString saveFileName(const QString& title, const QString& directory, const QStringList& filters,
                                  const QString& proposedName) = 0;
 };
