@@ -61,16 +61,22 @@ std::optional<std::vector<std::string>> buildReport(AppContext& app, FormContext
 ShellServices MakeDesktopServices(AppContext& app, UserInteraction& ui, std::function<QWidget*()> window) {
     auto state = std::make_shared<DesktopState>();
     ShellServices s;
-    s.help = [&app, window, state](int command, int data) {
+    // The form context in the state holds this help; a weak reference keeps the two
+    // from holding each other alive.
+    const std::weak_ptr<DesktopState> weakState = state;
+    s.help = [&app, window, weakState](int command, int data) {
         const AppHelpHandler handler(app.programDir(), app.settings,
-                                     [&app, window, state](const HelpRequest& r) {
-                                         if (!state->helpViewer) {
-                                             state->helpViewer = new HelpViewer(&app.language, window());
-                                             state->helpViewer->setWindowFlag(Qt::Window);
-                                             state->helpViewer->setAttribute(Qt::WA_DeleteOnClose);
-                                             state->helpViewer->resize(640, 520);
+                                     [&app, window, weakState](const HelpRequest& r) {
+                                         const auto shared = weakState.lock();
+                                         if (!shared)
+                                             return;
+                                         if (!shared->helpViewer) {
+                                             shared->helpViewer = new HelpViewer(&app.language, window());
+                                             shared->helpViewer->setWindowFlag(Qt::Window);
+                                             shared->helpViewer->setAttribute(Qt::WA_DeleteOnClose);
+                                             shared->helpViewer->resize(640, 520);
                                          }
-                                         state->helpViewer->showRequest(r);
+                                         shared->helpViewer->showRequest(r);
                                      });
         handler(command, static_cast<std::uint32_t>(data));
     };
