@@ -60,9 +60,10 @@ TTemperaturDlg::TTemperaturDlg(FormContext& context, QWidget* parent) : TMDIChil
 
 void TTemperaturDlg::CheckPairs() {
     const auto paint = [](TSpinEdit* spin, bool red) {
-        QPalette pal = spin->palette();
-        pal.setColor(QPalette::Text,
-                     red ? QColor(Qt::red) : spin->style()->standardPalette().color(QPalette::Text));
+        // An empty palette gives the field back the colours of its page.
+        QPalette pal;
+        if (red)
+            pal.setColor(QPalette::Text, Qt::red);
         spin->setPalette(pal);
     };
     const auto value = [](TSpinEdit* spin) {
@@ -198,9 +199,9 @@ void TVerlustDlg::showMode() {
 }
 
 void TVerlustDlg::FormActivate() {
-    if (m_mode == VerlustBekannt && WertBekanntEdit->isVisible())
+    if (m_mode == VerlustBekannt && WertBekanntEdit->isVisibleTo(this))
         WertBekanntEdit->setFocus();
-    else if (m_mode == VerlustGemessen && InnenTempEdit->isVisible())
+    else if (m_mode == VerlustGemessen && InnenTempEdit->isVisibleTo(this))
         InnenTempEdit->setFocus();
 }
 
