@@ -7,9 +7,9 @@ namespace zek::cli {
 
 // Exit codes of zek-cli.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitInput = 1;   // an input file could not be read or an output not written
-inline constexpr int kExitUsage = 2;   // wrong call
-inline constexpr int kExitNoData = 3;  // language texts or device table missing
+inline constexpr int kExitInput = 1;  // an input file could not be read or an output not written
+inline constexpr int kExitUsage = 2;  // wrong call
+inline constexpr int kExitNoData = 3; // language texts or device table missing
 
 struct Command {
     const char* name;
