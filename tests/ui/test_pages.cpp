@@ -307,6 +307,13 @@ private slots:
         PageFixture f;
         auto fuses = openPage(f, 8);
         clickIndicator(find<QRadioButton>(fuses.get(), "ArtRadio3_3"));
+        // The row being edited stands out by its raised bevel, and only that row.
+        fuses->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fuses.get()));
+        find<QRadioButton>(fuses.get(), "ArtRadio3_3")->setFocus();
+        QCOMPARE(find<KindPanel>(fuses.get(), "ArtPanel3")->frameShape(), QFrame::Panel);
+        find(fuses.get(), "AnzahlEdit1")->setFocus();
+        QCOMPARE(find<KindPanel>(fuses.get(), "ArtPanel3")->frameShape(), QFrame::NoFrame);
         auto supplies = openPage(f, 14);
         auto* list = find<KindListBox>(supplies.get(), "ArtListBox2");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
