@@ -23,7 +23,7 @@ inline std::vector<std::unique_ptr<TLanguageForm>> AllForms(PageFixture& f) {
     forms.emplace_back(new TGrundGleichzeitigkeitDlg(f.ctx));
     forms.emplace_back(new TGrundAdressDlg(f.ctx));
     forms.emplace_back(new TGOptionenDlg(f.ctx));
-    forms.emplace_back(new TVerzeichnisDlg(f.ctx, QDir::tempPath()));
+    forms.emplace_back(new TVerzeichnisDlg(f.ctx, QStringLiteral(ZEK_SOURCE_DIR "/data/lang")));
     Kandidatenliste all;
     for (const char* code : {"L--", "LV-", "LF-", "LD-", "TX-", "WA-", "W9-", "KY-", "KSM", "KSO", "KD-"})
         all.push_back({int(all.size()), 1, 100, code});
