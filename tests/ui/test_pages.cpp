@@ -373,31 +373,39 @@ private slots:
 
     void options_directory_and_language_change_data() {
         QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("item");
         QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QString>("sprache");
         QTest::addColumn<bool>("switchLanguage");
-        QTest::newRow("cancelled") << false << "/alt" << false;
-        QTest::newRow("confirmed") << true << "/neu" << true;
+        QTest::newRow("cancelled") << false << 2 << "/alt"
+                                   << "zkdeu" << false;
+        QTest::newRow("another language") << true << 2 << "/neu"
+                                          << "zkfra" << true;
+        QTest::newRow("the same language") << true << 0 << "/neu"
+                                           << "zkdeu" << false;
     }
     void options_directory_and_language_change() {
         QFETCH(bool, ok);
+        QFETCH(int, item);
         QFETCH(QString, pfad);
+        QFETCH(QString, sprache);
         QFETCH(bool, switchLanguage);
         PageFixture f;
         f.settings.data().Optionen.Sprache = "zkdeu";
         f.settings.data().Optionen.Pfadangabe = "/alt";
         f.settings.MarkSettingsSaved();
-        whenModal([ok](QWidget* w) {
+        whenModal([ok, item](QWidget* w) {
             auto* dlg = qobject_cast<TGOptionenDlg*>(w);
             QVERIFY(dlg);
             dlg->chooseDirectory = [](const QString&) { return QStringLiteral("/neu"); };
             QTest::mouseClick(dlg->VerzeichniswechselBtn, Qt::LeftButton);
             QCOMPARE(dlg->PfadangabeLabel->text(), QString("/neu"));
-            clickIndicator(find<QRadioButton>(dlg, "SprachenRadioGroup_2"));
+            clickIndicator(find<QRadioButton>(dlg, QStringLiteral("SprachenRadioGroup_%1").arg(item)));
             QTest::mouseClick(find<QPushButton>(dlg, ok ? "OKBtn" : "CancelBtn"), Qt::LeftButton);
         });
         QCOMPARE(EditOptions(f.ctx, nullptr), switchLanguage);
         QCOMPARE(QString::fromStdString(f.settings.data().Optionen.Pfadangabe.str()), pfad);
-        QCOMPARE(f.settings.data().Optionen.Sprache.str(), std::string(ok ? "zkfra" : "zkdeu"));
+        QCOMPARE(QString::fromStdString(f.settings.data().Optionen.Sprache.str()), sprache);
         QCOMPARE(f.settings.IsSettingsModified(), ok);
     }
 
