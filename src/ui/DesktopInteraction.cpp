@@ -4,6 +4,7 @@
 #include "core/TextSource.h"
 #include "ui/MessageForm.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,9 +48,28 @@ void DesktopInteraction::error(const QString& text) {
     box.exec();
 }
 
+// The file dialogs are Qt's own, so that they carry a Hilfe button on every desktop.
+void DesktopInteraction::prepareFileDialog(QFileDialog& dialog, int helpNumber) const {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    if (!buttons || !m_help)
+        return;
+    QString caption = fromCp1252(m_texts.GetLangText(71559));
+    QPushButton* help = buttons->addButton(caption.isEmpty() ? QStringLiteral("&Hilfe") : caption,
+                                           QDialogButtonBox::HelpRole);
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    QObject::connect(help, &QPushButton::clicked, &dialog, [this, helpNumber] { m_help(helpNumber); });
+}
+
 QString DesktopInteraction::openFileName(const QString& title, const QString& directory,
                                          const QStringList& filters) {
-    return QFileDialog::getOpenFileName(m_parent, title, directory, joinFilters(filters));
+    QFileDialog dialog(m_parent, title, directory, joinFilters(filters));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepareFileDialog(dialog, kOpenDialogHelpNumber);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 QString DesktopInteraction::saveFileName(const QString& title, const QString& directory,
@@ -57,6 +77,7 @@ QString DesktopInteraction::saveFileName(const QString& title, const QString& di
     QFileDialog dialog(m_parent, title, directory, joinFilters(filters));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    prepareFileDialog(dialog, kSaveDialogHelpNumber);
     // The extension of the first filter is added before the dialog asks about
     // overwriting, so "plan" is checked as "plan.Z20".
     const QString first = filters.isEmpty() ? QString() : fileDialogFilter(filters.first());

@@ -4,11 +4,16 @@
 
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 namespace zek {
 
 class TextSource;
+
+// Help numbers of the open and the save dialog.
+inline constexpr int kOpenDialogHelpNumber = 13000;
+inline constexpr int kSaveDialogHelpNumber = 13010;
 
 // The question and error boxes and the file dialogs as the user sees them.
 class DesktopInteraction : public UserInteraction {
@@ -25,6 +30,8 @@ public:
                          const QString& proposedName) override;
 
 private:
+    void prepareFileDialog(QFileDialog& dialog, int helpNumber) const;
+
     const TextSource& m_texts;
     std::function<void(int)> m_help;
     QWidget* m_parent = nullptr;

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -67,6 +68,7 @@ private slots:
     void default_and_cancel_buttons_follow_the_button_set();
     void escape_and_close_box_give_the_cancel_results();
     void stored_filters_become_file_dialog_filters();
+    void file_dialogs_offer_help_and_a_cancel_gives_no_name();
     void double_click_copies_the_message_and_long_messages_wrap();
     void first_start_asks_for_the_language_before_anything_is_loaded();
     void missing_data_ends_the_start_with_a_message();
@@ -155,6 +157,26 @@ void ShellTest::stored_filters_become_file_dialog_filters() {
         QCOMPARE(fileDialogFilter(stored), QString(shown));
     QCOMPARE(withDefaultExtension("plan", "Z20"), QString("plan.Z20"));
     QCOMPARE(withDefaultExtension("plan.z20", "Z20"), QString("plan.z20"));
+}
+
+void ShellTest::file_dialogs_offer_help_and_a_cancel_gives_no_name() {
+    m_watchdog.stop(); // the file dialogs below are expected
+    const BoxTexts texts;
+    std::vector<int> helped;
+    DesktopInteraction ui(texts, [&](int n) { helped.push_back(n); });
+    auto answer = [] {
+        QTimer::singleShot(50, [] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QPushButton*>("HelpBtn")->click();
+            dialog->reject();
+        });
+    };
+    answer();
+    QCOMPARE(ui.openFileName("Projekt öffnen", QDir::tempPath(), {"ZEK 2.0|*.Z20"}), QString());
+    answer();
+    QCOMPARE(ui.saveFileName("Projekt speichern", QDir::tempPath(), {"ZEK 2.0|*.Z20"}, "x.Z20"), QString());
+    QCOMPARE(helped, (std::vector<int>{kOpenDialogHelpNumber, kSaveDialogHelpNumber}));
 }
 
 void ShellTest::double_click_copies_the_message_and_long_messages_wrap() {
