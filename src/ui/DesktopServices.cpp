@@ -17,6 +17,7 @@
 #include "ui/result/PrinterSystem.h"
 #include "ui/result/ResultCommands.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QPointer>
 #include <memory>
@@ -65,19 +66,28 @@ ShellServices MakeDesktopServices(AppContext& app, UserInteraction& ui, std::fun
     // from holding each other alive.
     const std::weak_ptr<DesktopState> weakState = state;
     s.help = [&app, window, weakState](int command, int data) {
-        const AppHelpHandler handler(app.programDir(), app.settings,
-                                     [&app, window, weakState](const HelpRequest& r) {
-                                         const auto shared = weakState.lock();
-                                         if (!shared)
-                                             return;
-                                         if (!shared->helpViewer) {
-                                             shared->helpViewer = new HelpViewer(&app.language, window());
-                                             shared->helpViewer->setWindowFlag(Qt::Window);
-                                             shared->helpViewer->setAttribute(Qt::WA_DeleteOnClose);
-                                             shared->helpViewer->resize(640, 520);
-                                         }
-                                         shared->helpViewer->showRequest(r);
-                                     });
+        const AppHelpHandler handler(
+            app.programDir(), app.settings, [&app, window, weakState](const HelpRequest& r) {
+                const auto shared = weakState.lock();
+                if (!shared)
+                    return;
+                if (!shared->helpViewer) {
+                    shared->helpViewer = new HelpViewer(&app.language, window());
+                    shared->helpViewer->setWindowFlag(Qt::Window);
+                    shared->helpViewer->setAttribute(Qt::WA_DeleteOnClose);
+                    shared->helpViewer->resize(640, 520);
+                }
+                // Help asked for from a modal dialog must be usable
+                // beside it; otherwise the help window is modeless.
+                QWidget* modal = QApplication::activeModalWidget();
+                const bool overModal = modal && modal != shared->helpViewer;
+                HelpViewer* viewer = shared->helpViewer;
+                if (overModal != (viewer->windowModality() == Qt::ApplicationModal)) {
+                    viewer->hide();
+                    viewer->setWindowModality(overModal ? Qt::ApplicationModal : Qt::NonModal);
+                }
+                viewer->showRequest(r);
+            });
         handler(command, static_cast<std::uint32_t>(data));
     };
     auto help = s.help;
