@@ -187,7 +187,7 @@ void CreateButtonPanel(TMDIChild* form, unsigned flags) {
     row->setContentsMargins(18, 10, 18, 5);
     row->setSpacing(12);
 
-    struct Spec {
+    struct ButtonDef {
         unsigned flag;
         const char* name;
         int tag;
@@ -196,14 +196,14 @@ void CreateButtonPanel(TMDIChild* form, unsigned flags) {
         const char* designCaption;
         QStyle::StandardPixmap icon;
     };
-    static const Spec specs[] = {
+    static const ButtonDef buttonDefs[] = {
         {bfWeiter, "WeiterBtn", 5, 1000001, 1000002, "&Weiter", QStyle::SP_ArrowRight},
         {bfHilfe, "HelpBtn", 2, 1000003, 1000004, "&Hilfe", QStyle::SP_DialogHelpButton},
         {bfAbbruch, "CancelBtn", 3, 1000005, 1000006, "Abbruch", QStyle::SP_DialogCancelButton},
         {bfZurueck, "ZurueckBtn", 4, 1000007, 1000008, "&Zur\u00fcck", QStyle::SP_ArrowLeft},
     };
     bool first = true;
-    for (const Spec& s : specs) {
+    for (const ButtonDef& s : buttonDefs) {
         if (!(flags & s.flag))
             continue;
         if (!first)

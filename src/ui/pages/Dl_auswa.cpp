@@ -16,7 +16,7 @@ namespace zek {
 
 namespace {
 
-struct BoxSpec {
+struct BoxDef {
     int tag;
     const char* name;
     const char* caption; // UTF-8
@@ -24,26 +24,26 @@ struct BoxSpec {
 };
 
 // In the order they stand in the dialog, panel by panel.
-const BoxSpec kFilter[] = {{10, "FilterCBox", "Filterlüfter", 0},
-                           {20, "FStdKunstCBox", "Standardausführung Kunststoff", 1},
-                           {22, "FStrahlV2ACBox", "Strahlwasserfest Stahlblech / V2A", 1},
-                           {23, "FSuperCBox", "superflach HF-geschirmt, schnappbar", 1},
-                           {24, "FDachCBox", "Dachlüfter", 1}};
-const BoxSpec kLuft[] = {{11, "LuftCBox", "Wärmetauscher Luft - Luft", 0},
-                         {30, "LAnEinCBox", "zum Schrankanbau oder -einbau", 1},
-                         {31, "LAufCBox", "zum Schrankaufbau", 1}};
-const BoxSpec kWasser[] = {{12, "WasserCBox", "Wasserwärmetauscher", 0},
-                           {40, "WAnCBox", "zum Schrankanbau", 1},
-                           {41, "WEinbauCBox", "zum Einbau als 19\"-Einschub", 1}};
-const BoxSpec kGeraete[] = {{13, "GeraeteCBox", "Kühlgeräte", 0},
-                            {50, "GAnCBox", "zum Schrankanbau", 1},
-                            {51, "GAnEinCBox", "zum Schrankanbau oder -einbau", 1},
-                            {55, "GAnEinMitCBox", "mit Filter", 2},
-                            {56, "GAnEinOhneCBox", "ohne Filter", 2},
-                            {52, "GAufCBox", "zum Schrankaufbau", 1}};
+const BoxDef kFilter[] = {{10, "FilterCBox", "Filterlüfter", 0},
+                          {20, "FStdKunstCBox", "Standardausführung Kunststoff", 1},
+                          {22, "FStrahlV2ACBox", "Strahlwasserfest Stahlblech / V2A", 1},
+                          {23, "FSuperCBox", "superflach HF-geschirmt, schnappbar", 1},
+                          {24, "FDachCBox", "Dachlüfter", 1}};
+const BoxDef kLuft[] = {{11, "LuftCBox", "Wärmetauscher Luft - Luft", 0},
+                        {30, "LAnEinCBox", "zum Schrankanbau oder -einbau", 1},
+                        {31, "LAufCBox", "zum Schrankaufbau", 1}};
+const BoxDef kWasser[] = {{12, "WasserCBox", "Wasserwärmetauscher", 0},
+                          {40, "WAnCBox", "zum Schrankanbau", 1},
+                          {41, "WEinbauCBox", "zum Einbau als 19\"-Einschub", 1}};
+const BoxDef kGeraete[] = {{13, "GeraeteCBox", "Kühlgeräte", 0},
+                           {50, "GAnCBox", "zum Schrankanbau", 1},
+                           {51, "GAnEinCBox", "zum Schrankanbau oder -einbau", 1},
+                           {55, "GAnEinMitCBox", "mit Filter", 2},
+                           {56, "GAnEinOhneCBox", "ohne Filter", 2},
+                           {52, "GAufCBox", "zum Schrankaufbau", 1}};
 // Searched, but without a place in the filter-fan panel: never shown.
-const BoxSpec kOutside[] = {{21, "FStrahlKunstCBox", "Strahlwasserfest Kunststoff", 1},
-                            {25, "FEinbauCBox", "zum Einbau als 19\"-Einschub", 1}};
+const BoxDef kOutside[] = {{21, "FStrahlKunstCBox", "Strahlwasserfest Kunststoff", 1},
+                           {25, "FEinbauCBox", "zum Einbau als 19\"-Einschub", 1}};
 
 } // namespace
 
@@ -56,24 +56,24 @@ TAuswahlDlg::TAuswahlDlg(FormContext& context, const Kandidatenliste& kandidaten
     if (!cancelAllowed)
         setWindowFlag(Qt::WindowCloseButtonHint, false);
 
-    const auto addBox = [this](QWidget* owner, QVBoxLayout* layout, const BoxSpec& spec) {
-        auto* cb = new QCheckBox(QString::fromUtf8(spec.caption), owner);
-        cb->setObjectName(QString::fromLatin1(spec.name));
-        cb->setProperty(kTagProperty, spec.tag);
-        if (spec.indent == 0) {
+    const auto addBox = [this](QWidget* owner, QVBoxLayout* layout, const BoxDef& def) {
+        auto* cb = new QCheckBox(QString::fromUtf8(def.caption), owner);
+        cb->setObjectName(QString::fromLatin1(def.name));
+        cb->setProperty(kTagProperty, def.tag);
+        if (def.indent == 0) {
             QFont bold = cb->font();
             bold.setBold(true);
             cb->setFont(bold);
         }
         auto* row = new QHBoxLayout;
-        row->setContentsMargins(spec.indent * 22, 0, 0, 0);
+        row->setContentsMargins(def.indent * 22, 0, 0, 0);
         row->addWidget(cb);
         layout->addLayout(row);
-        m_boxes[spec.tag] = cb;
-        const int t = spec.tag;
+        m_boxes[def.tag] = cb;
+        const int t = def.tag;
         connect(cb, &QCheckBox::clicked, this, [this, t](bool on) { BoxClick(t, on); });
     };
-    const auto addPanel = [&](const char* name, int familyTag, const auto& specs) {
+    const auto addPanel = [&](const char* name, int familyTag, const auto& boxDefs) {
         auto* frame = new QFrame(this);
         frame->setObjectName(QString::fromLatin1(name));
         frame->setFrameShape(QFrame::StyledPanel);
@@ -81,8 +81,8 @@ TAuswahlDlg::TAuswahlDlg(FormContext& context, const Kandidatenliste& kandidaten
         auto* layout = new QVBoxLayout(frame);
         layout->setContentsMargins(8, 4, 8, 4);
         layout->setSpacing(2);
-        for (const BoxSpec& spec : specs)
-            addBox(frame, layout, spec);
+        for (const BoxDef& def : boxDefs)
+            addBox(frame, layout, def);
         m_panels[familyTag] = frame;
         contentLayout()->addWidget(frame);
     };
@@ -93,8 +93,8 @@ TAuswahlDlg::TAuswahlDlg(FormContext& context, const Kandidatenliste& kandidaten
     auto* outside = new QWidget(this);
     outside->setObjectName(QStringLiteral("OutsidePanel"));
     auto* outsideLayout = new QVBoxLayout(outside);
-    for (const BoxSpec& spec : kOutside)
-        addBox(outside, outsideLayout, spec);
+    for (const BoxDef& def : kOutside)
+        addBox(outside, outsideLayout, def);
     outside->hide();
     contentLayout()->addStretch(1);
 
