@@ -32,35 +32,25 @@ struct Loaded {
 };
 
 TEST(LanguageLoading, takes_the_first_existing_place_in_the_documented_order) {
-    struct Case {
-        std::vector<const char*> archives; // each holds its own name as text 1004009
-        bool looseFile, programFileIsArchive;
-        const char* expectedOrigin; // nullptr: nothing could be read
-    };
-    const Case cases[] = {
-        {{"Xalto.zip", "XlzData/Xalto.zip", "Xalto.xlz"}, true, true, "Xalto.zip"},
-        {{"XlzData/Xalto.zip", "Xalto.xlz"}, true, true, "XlzData/Xalto.zip"},
-        {{"Xalto.xlz"}, true, true, "Xalto.xlz"},
-        {{}, true, true, "Lang_deu.txt"},
-        {{}, false, true, "zek"},
-        {{}, false, false, nullptr},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expectedOrigin ? c.expectedOrigin : "nothing");
+    // Each place holds its own name as text 1004009; every round removes the first place left.
+    const char* const places[] = {"Xalto.zip", "XlzData/Xalto.zip", "Xalto.xlz", "Lang_deu.txt", "zek"};
+    for (std::size_t first = 0; first <= std::size(places); ++first) {
         ProgramFolder folder;
-        for (const char* archive : c.archives)
-            folder.writeArchive(archive, {{"Lang_deu.txt", std::string("001004009") + archive}});
-        if (c.looseFile)
-            folder.writeFile("Lang_deu.txt", "001004009Lang_deu.txt");
-        if (c.programFileIsArchive)
-            folder.writeArchive("zek", {{"Lang_deu.txt", "001004009zek"}});
+        for (std::size_t i = first; i < std::size(places); ++i) {
+            const std::string text = std::string("001004009") + places[i];
+            if (i == 3)
+                folder.writeFile(places[i], text);
+            else
+                folder.writeArchive(places[i], {{"Lang_deu.txt", text}});
+        }
         Loaded loaded(folder, "zkdeu");
-        ASSERT_EQ(loaded.ok, c.expectedOrigin != nullptr) << qPrintable(loaded.error);
-        if (c.expectedOrigin) {
-            EXPECT_EQ(loaded.language.textOrigin(), folder.file(c.expectedOrigin));
-            EXPECT_EQ(loaded.language.GetLangText(1004009), c.expectedOrigin);
+        if (first < std::size(places)) {
+            EXPECT_TRUE(loaded.ok) << qPrintable(loaded.error);
+            EXPECT_EQ(loaded.language.textOrigin(), folder.file(places[first]));
+            EXPECT_EQ(loaded.language.GetLangText(1004009), places[first]);
         } else {
             // Told in the code's language, naming every place looked at.
+            EXPECT_FALSE(loaded.ok);
             EXPECT_TRUE(loaded.error.startsWith("Die Sprachtexte konnten nicht gelesen werden."));
             EXPECT_TRUE(loaded.error.contains(folder.file("XlzData/Xalto.zip")));
             EXPECT_TRUE(loaded.error.contains(folder.file("Lang_deu.txt")));
@@ -74,39 +64,32 @@ TEST(LanguageLoading, bad_input_never_crashes_and_has_a_clear_outcome) {
     for (unsigned i = 0; i < 524288u; ++i)
         fifty += std::to_string(100000000u + i) + std::string(89, 'x') + "\r\n";
     fifty += "001004009Projekt: ";
-    const std::string tooBig(Language::kMaxTextBytes + 1, 'x');
-    struct Case {
+    using Prepare = std::function<void(const ProgramFolder&)>;
+    const auto write = [](const char* name, const std::string& bytes) {
+        return Prepare([=](auto& f) { f.writeFile(name, bytes); });
+    };
+    const auto zip = [](const char* entry, const std::string& bytes, const char* password = "Kornblatt") {
+        return Prepare([=](auto& f) { f.writeArchive("Xalto.zip", {{entry, bytes}}, password); });
+    };
+    const struct {
         const char* name;
-        std::function<void(const ProgramFolder&)> prepare;
+        Prepare prepare;
         bool loads;
         std::size_t lines;
         const char* code = "zkdeu";
-    };
-    const Case cases[] = {
-        {"damaged archive", [](auto& f) { f.writeFile("Xalto.zip", "PK\x03\x04 broken"); }, false, 0},
-        {"wrong password",
-         [](auto& f) {
-             f.writeArchive("Xalto.zip", {{"Lang_deu.txt", germanTable()}}, "Falsch");
-         },
-         false, 0},
+    } cases[] = {
+        {"damaged archive", write("Xalto.zip", "PK\x03\x04 broken"), false, 0},
+        {"wrong password", zip("Lang_deu.txt", germanTable(), "Falsch"), false, 0},
         {"damaged archive, program file carries the texts",
          [](auto& f) {
              f.writeFile("Xalto.zip", "garbage");
              f.writeArchive("zek", {{"Lang_deu.txt", germanTable()}});
          },
          true, 4},
-        {"entry missing",
-         [](auto& f) {
-             f.writeArchive("Xalto.zip", {{"Lang_eng.txt", germanTable()}});
-         },
-         true, 0},
-        {"entry name in other case",
-         [](auto& f) {
-             f.writeArchive("Xalto.zip", {{"LANG_DEU.TXT", germanTable()}});
-         },
-         true, 4},
-        {"empty text file", [](auto& f) { f.writeFile("Lang_deu.txt", ""); }, true, 0},
-        {"50 MB text file", [&](auto& f) { f.writeFile("Lang_deu.txt", fifty); }, true, 524289},
+        {"entry missing", zip("Lang_eng.txt", germanTable()), true, 0},
+        {"entry name in other case", zip("LANG_DEU.TXT", germanTable()), true, 4},
+        {"empty text file", write("Lang_deu.txt", ""), true, 0},
+        {"50 MB text file", write("Lang_deu.txt", fifty), true, 524289},
         {"text file beyond the size limit",
          [](auto& f) {
              f.writeFile("Lang_deu.txt", germanTable());
@@ -114,16 +97,11 @@ TEST(LanguageLoading, bad_input_never_crashes_and_has_a_clear_outcome) {
          },
          false, 0},
         {"archive entry beyond the size limit",
-         [&](auto& f) {
-             f.writeArchive("Xalto.zip", {{"Lang_deu.txt", tooBig}}, "");
-         },
-         false, 0},
-        {"code reaching out of the folder", [](auto& f) { f.writeFile("Lang_deu.txt", germanTable()); },
-         false, 0, "../de"},
-        {"code of the wrong length", [](auto& f) { f.writeFile("Lang_deu.txt", germanTable()); }, false, 0,
-         "zkdeuu"},
+         zip("Lang_deu.txt", std::string(Language::kMaxTextBytes + 1, 'x'), ""), false, 0},
+        {"code reaching out of the folder", write("Lang_deu.txt", germanTable()), false, 0, "../de"},
+        {"code of the wrong length", write("Lang_deu.txt", germanTable()), false, 0, "zkdeuu"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ProgramFolder folder;
         c.prepare(folder);
@@ -186,23 +164,19 @@ TEST(LanguageModule, checks_version_and_language_of_the_table_before_keeping_the
 }
 
 TEST(LanguageModule, is_looked_for_in_the_language_folders_first) {
-    const std::vector<std::vector<const char*>> layouts = {
-        {"KompLang/XLgzkeng/zkeng132.spl", "XLgzkeng/zkeng132.spl", "zkeng132.spl"},
-        {"XLgzkeng/zkeng132.spl", "zkeng132.spl"},
-        {"zkeng132.spl"},
-        {},
-    };
-    for (const auto& present : layouts) {
+    // Every round removes the first place left; with none the path still names the last.
+    const char* const places[] = {"KompLang/XLgzkeng/zkeng132.spl", "XLgzkeng/zkeng132.spl", "zkeng132.spl"};
+    for (std::size_t first = 0; first <= std::size(places); ++first) {
         ProgramFolder folder;
         folder.writeArchive("Xalto.zip",
                             {{"Lang_eng.txt", "0000700040004\r\n000070006zkeng\r\n000071566Bksp\r\n"}});
-        for (const char* where : present)
-            folder.copyModule("zkeng132.spl", where);
+        for (std::size_t i = first; i < std::size(places); ++i)
+            folder.copyModule("zkeng132.spl", places[i]);
         Loaded loaded(folder, "zkeng");
-        EXPECT_EQ(loaded.language.modulePath(),
-                  folder.file(present.empty() ? "zkeng132.spl" : present.front()));
-        EXPECT_EQ(loaded.language.GetLangText(2), present.empty() ? "" : "zkeng");
-        EXPECT_EQ(loaded.language.keyNames()[0], present.empty() ? "R\374ck" : "Bksp");
+        const bool found = first < std::size(places);
+        EXPECT_EQ(loaded.language.modulePath(), folder.file(places[found ? first : 2]));
+        EXPECT_EQ(loaded.language.GetLangText(2), found ? "zkeng" : "");
+        EXPECT_EQ(loaded.language.keyNames()[0], found ? "Bksp" : "R\374ck");
     }
 }
 
