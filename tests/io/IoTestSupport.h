@@ -18,8 +18,7 @@ class MapTexts : public TextSource {
 public:
     MapTexts(std::map<std::uint32_t, std::string> texts) : m_texts(std::move(texts)) {}
     std::string GetLangText(std::uint32_t number) const override {
-        const auto it = m_texts.find(number);
-        return it == m_texts.end() ? std::string() : it->second;
+        return m_texts.contains(number) ? m_texts.at(number) : std::string();
     }
 
 private:

@@ -17,19 +17,14 @@ using namespace zek::test;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString err;
-};
-
 class ConvertCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_cli = QDir(qEnvironmentVariable("ZEK_BIN_DIR")).filePath("zek-cli");
         if (!QFileInfo(m_cli).isExecutable())
             GTEST_SKIP() << "zek-cli is not built";
     }
-    CliRun run(const QStringList& args) const {
+    // The exit code (-1 after a crash) and what the command wrote to standard error.
+    std::pair<int, QString> run(const QStringList& args) const {
         QProcess p;
         p.start(m_cli, QStringList{"convert"} + args);
         p.waitForFinished(30000);
@@ -39,13 +34,13 @@ protected:
     QString path(const char* name) const { return m_dir.filePath(name); }
     static QString legacy(const char* name) { return QString(ZEK_TEST_DATA_DIR "/broken/legacy/") + name; }
 
-    QString m_cli;
+    const QString m_cli = QDir(qEnvironmentVariable("ZEK_BIN_DIR")).filePath("zek-cli");
     QTemporaryDir m_dir;
 };
 
 TEST_F(ConvertCommand, legacy_project_becomes_a_project_file) {
     QFile::copy(legacy("exact_1220.ZEK"), path("old.zek")); // the extension in any letter case
-    ASSERT_EQ(run({path("old.zek"), path("new.Z20")}).exitCode, 0);
+    ASSERT_EQ(run({path("old.zek"), path("new.Z20")}).first, 0);
 
     Project expected(FactorySettings());
     ASSERT_TRUE(ImportLegacyProject(expected, legacy("exact_1220.ZEK"), NoTexts()).ok());
@@ -54,7 +49,7 @@ TEST_F(ConvertCommand, legacy_project_becomes_a_project_file) {
     EXPECT_EQ(converted.data(), expected.data());
 
     // A project file converts into the same content.
-    ASSERT_EQ(run({path("new.Z20"), path("again.Z20"), "--data-dir", m_dir.path()}).exitCode, 0);
+    ASSERT_EQ(run({path("new.Z20"), path("again.Z20"), "--data-dir", m_dir.path()}).first, 0);
     const QByteArray a = fileBytes(path("new.Z20"));
     const QByteArray b = fileBytes(path("again.Z20"));
     EXPECT_EQ(a.left(a.indexOf("[Test]")), b.left(b.indexOf("[Test]")));
@@ -77,9 +72,9 @@ TEST_F(ConvertCommand, failures_exit_with_one_and_a_message) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
-        const CliRun r = run(c.args);
-        EXPECT_EQ(r.exitCode, c.exitCode);
-        EXPECT_TRUE(r.err.contains(c.inMessage)) << r.err.toStdString();
+        const auto [exitCode, err] = run(c.args);
+        EXPECT_EQ(exitCode, c.exitCode);
+        EXPECT_TRUE(err.contains(c.inMessage)) << err.toStdString();
     }
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.Z20"});
     EXPECT_EQ(fileBytes(path("kept.Z20")), "old");
@@ -89,9 +84,10 @@ TEST_F(ConvertCommand, messages_come_in_the_chosen_language) {
     const QString bin = qEnvironmentVariable("ZEK_BIN_DIR");
     if (!QFileInfo::exists(QDir(bin).filePath("Xalto.zip")))
         GTEST_SKIP() << "no language texts built";
-    const CliRun r = run({legacy("short_1219.ZEK"), path("o.Z20"), "--data-dir", bin, "--lang", "zkeng"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains("is not a version 1.1 project")) << r.err.toStdString();
+    const auto [exitCode, err] =
+        run({legacy("short_1219.ZEK"), path("o.Z20"), "--data-dir", bin, "--lang", "zkeng"});
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_TRUE(err.contains("is not a version 1.1 project")) << err.toStdString();
 }
 
 } // namespace

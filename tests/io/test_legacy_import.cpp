@@ -115,6 +115,7 @@ TEST(LegacyImport, numbers_are_clamped_into_their_ranges) {
         Record record;
         std::function<void(const ProjectData&)> expect;
     } cases[] = {
+        // Version 1.1 knew "known" (0) and "not known" (1), no measured loss.
         {"loss mode 1", Record().u16At(448, 1), [](auto& p) { EXPECT_EQ(p.Verlustleistung.Bekannt, 2); }},
         {"loss mode 7", Record().u16At(448, 7), [](auto& p) { EXPECT_EQ(p.Verlustleistung.Bekannt, 2); }},
         {"ambient -30 and 80", Record().i32At(436, -30).i32At(432, 80),

@@ -45,31 +45,21 @@ TEST(Profile, lookups_behave_like_the_profile_functions) {
 }
 
 TEST(Profile, integer_forms) {
-    const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
-        {"42", 42},
-        {"007", 7},
-        {"-5", -5},
-        {"+7", 7},
-        {"$1F", 31},
-        {"0x1f", 31},
-        {"-$10", -16},
-        {"$FFFFFFFF", -1}, // 32 bits, two's complement
-        {"2147483647", 2147483647},
-        {"-2147483648", INT32_MIN},
-        {"2147483648", nullopt},
-        {"99999999999", nullopt},
-        {"$100000000", nullopt},
-        {"$", nullopt},
-        {"0x", nullopt},
-        {"-", nullopt},
-        {"", nullopt},
-        {"1 2", nullopt},
-        {"12a", nullopt},
-        {"1,5", nullopt},
-        {"--1", nullopt},
-    };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(parseProfileInt(text), expected) << '"' << text << '"';
+    const std::pair<const char*, std::int32_t> numbers[] = {{"42", 42},
+                                                            {"007", 7},
+                                                            {"-5", -5},
+                                                            {"+7", 7},
+                                                            {"$1F", 31},
+                                                            {"0x1f", 31},
+                                                            {"-$10", -16},
+                                                            {"$FFFFFFFF", -1}, // 32 bits, two's complement
+                                                            {"2147483647", 2147483647},
+                                                            {"-2147483648", INT32_MIN}};
+    for (const auto& [text, value] : numbers)
+        EXPECT_EQ(parseProfileInt(text), value) << '"' << text << '"';
+    for (const char* text :
+         {"2147483648", "99999999999", "$100000000", "$", "0x", "-", "", "1 2", "12a", "1,5", "--1"})
+        EXPECT_EQ(parseProfileInt(text), nullopt) << '"' << text << '"';
 }
 
 TEST(Profile, update_keeps_every_other_line_byte_for_byte) {

@@ -47,18 +47,6 @@ TEST_F(ProjectFileTest, full_project_round_trips_and_matches_the_golden_file) {
     EXPECT_EQ(lines.size(), golden.size());
 }
 
-TEST_F(ProjectFileTest, new_project_file_starts_with_person_and_ends_with_selection_and_test) {
-    Project project(FactorySettings());
-    ASSERT_TRUE(WriteProjectFile(project, path("new.Z20"), kTexts, kYes).ok());
-    EXPECT_EQ(read(path("new.Z20")), project.data());
-    const QByteArray bytes = fileBytes(path("new.Z20"));
-    EXPECT_TRUE(bytes.startsWith("[Person]\r\nFirma=\r\n"));
-    const qsizetype auswahl = bytes.indexOf("\r\n[Auswahl]\r\nGeraeteCheck=---------1111");
-    EXPECT_GT(auswahl, 0);
-    EXPECT_GT(bytes.indexOf("\r\nGeraete=65535\r\n\r\n[Test]\r\nTest="), auswahl);
-    EXPECT_EQ(bytes.count("\r\n["), 19); // twenty sections, the first at the start
-}
-
 TEST_F(ProjectFileTest, k_value_is_written_in_tenths_rounded_half_to_even) {
     for (const auto& [k, written] : {std::pair{7.25, "=72\r\n"},  // 72.5 -> 72, the even neighbour
                                      std::pair{0.75, "=8\r\n"},   // 7.5 -> 8
@@ -79,77 +67,70 @@ TEST_F(ProjectFileTest, stored_values_read_as_described) {
         return file;
     };
     const auto broken = [](const char* name) { return QString(ZEK_TEST_DATA_DIR "/broken/profile/") + name; };
+    const auto supply230 = [](const ProjectData& p) { EXPECT_EQ(p.Anschluss, (AnschlussGroup{230, 16})); };
     const struct {
         QString file;
         std::function<void(const ProjectData&)> expect;
     } cases[] = {
         {inline_("[Schaltschrank]\r\nMaterial=4\r\nW\xE4rmedurchgangszahl=72\r\n"),
-         [](const ProjectData& p) { EXPECT_DOUBLE_EQ(p.Schaltschrank.Waermedurchgangszahl, 7.2); }},
+         [](auto& p) { EXPECT_DOUBLE_EQ(p.Schaltschrank.Waermedurchgangszahl, 7.2); }},
         {inline_("[Schaltschrank]\r\nMaterial=2\r\nW\xE4rmedurchgangszahl=99\r\n"),
-         [](const ProjectData& p) {
+         [](auto& p) {
              EXPECT_EQ(p.Schaltschrank, (SchaltschrankGroup{0, 0, 0, 2, 20.0, 0, 0}));
          }},
         {inline_("[Schaltschrank]\r\nMaterial=7\r\nW\xE4rmedurchgangszahl=99\r\n"),
-         [](const ProjectData& p) {
+         [](auto& p) {
              EXPECT_EQ(p.Schaltschrank, (SchaltschrankGroup{0, 0, 0, 4, 9.9, 0, 0}));
          }},
         {inline_("[Frequenzumrichter]\r\nAnzahlNr1=2\r\n[Auswahl]\r\nGeraete=x\r\n"),
-         [&](const ProjectData& p) {
+         [&](auto& p) {
              // Missing keys give 0, not the reset values 95, 80 and 1; the selection keeps its own.
              EXPECT_EQ(p.Frequenzumrichter[0], (FrequenzumrichterZeile{2, 0, 0, 0, ""}));
              EXPECT_EQ(p.Sicherungen[0].Art, 0);
              EXPECT_EQ(p.Auswahl, (AuswahlGroup{fresh, 65535}));
          }},
         {inline_("[Auswahl]\r\nGeraeteCheck=0000000000\r\nGeraete=$FF\r\n"),
-         [](const ProjectData& p) {
+         [](auto& p) {
              EXPECT_EQ(p.Auswahl, (AuswahlGroup{"0000000000" + std::string(46, '1'), 255}));
          }},
         {inline_("[Auswahl]\r\nGeraeteCheck=" + std::string(80, '0') + "\r\n"),
-         [](const ProjectData& p) { EXPECT_EQ(p.Auswahl.GeraeteCheck, std::string(56, '0')); }},
+         [](auto& p) { EXPECT_EQ(p.Auswahl.GeraeteCheck, std::string(56, '0')); }},
+        // 70000 - 65536 = 4464; -1 sets all 16 bits; a water temperature of -20 is stored as 65516.
         {inline_(
              "[Anschluss]\r\nSpannung=70000\r\nStrom=-1\r\n[Temperatur]\r\nMinAussen=-20\r\nWasser=-20\r\n"),
-         [](const ProjectData& p) {
-             EXPECT_EQ(p.Anschluss, (AnschlussGroup{4464, 65535})); // 70000 - 65536; -1 -> all 16 bits
+         [](auto& p) {
+             EXPECT_EQ(p.Anschluss, (AnschlussGroup{4464, 65535}));
              EXPECT_EQ(p.Temperatur.MinAussen, -20);
-             EXPECT_EQ(p.Temperatur.Wasser, 65516); // -20 + 65536
+             EXPECT_EQ(p.Temperatur.Wasser, 65516);
          }},
         {inline_("[Person]\r\nFirma=" + std::string(70, 'F') +
                  "\r\n[sonstige]\r\nbezeichnunglnr10=  \"x\"  \r\n"),
-         [](const ProjectData& p) {
+         [](auto& p) {
              EXPECT_EQ(p.Person.Firma.str(), std::string(50, 'F'));
              EXPECT_EQ(p.Sonstige[9].Bezeichnung.str(), "x");
          }},
-        {broken("no_sections.Z20"), [](const ProjectData& p) { EXPECT_TRUE(p.Person.Firma.empty()); }},
+        {broken("no_sections.Z20"), [](auto& p) { EXPECT_TRUE(p.Person.Firma.empty()); }},
         {broken("keys_before_section.Z20"),
-         [](const ProjectData& p) {
+         [](auto& p) {
              EXPECT_EQ(p.Schaltschrank, (SchaltschrankGroup{0, 7, 0, 0, 5.5, 0, 0}));
          }},
-        {broken("lf_only.Z20"),
-         [](const ProjectData& p) {
-             EXPECT_EQ(p.Anschluss, (AnschlussGroup{230, 16}));
-         }},
-        {broken("cr_only.Z20"),
-         [](const ProjectData& p) {
-             EXPECT_EQ(p.Anschluss, (AnschlussGroup{230, 16}));
-         }},
-        {broken("duplicate_sections.Z20"),
-         [](const ProjectData& p) {
-             EXPECT_EQ(p.Anschluss, (AnschlussGroup{230, 16}));
-         }},
-        {broken("nul_bytes.Z20"), [](const ProjectData& p) { EXPECT_EQ(p.Person.Name.str(), "Me"); }},
+        {broken("lf_only.Z20"), supply230},
+        {broken("cr_only.Z20"), supply230},
+        {broken("duplicate_sections.Z20"), supply230},
+        {broken("nul_bytes.Z20"), [](auto& p) { EXPECT_EQ(p.Person.Name.str(), "Me"); }},
         {broken("numbers.Z20"),
-         [](const ProjectData& p) {
+         [](auto& p) {
              EXPECT_EQ(p.Anschluss, (AnschlussGroup{5, 12}));
              // Overflow, "$" and "0x" without digits are no numbers.
              EXPECT_EQ(p.Schaltschrank, (SchaltschrankGroup{0, 0, 0, 0, 5.5, 0, 0}));
              EXPECT_EQ(p.Temperatur, (TemperaturGroup{-16, 0, 0, -7, 31}));
          }},
         {broken("long_line.Z20"),
-         [](const ProjectData& p) {
+         [](auto& p) {
              EXPECT_EQ(p.Person, (PersonGroup{FixedText<50>(std::string(50, 'x')), "", "after", "", ""}));
          }},
         {broken("binary_junk.Z20"),
-         [](const ProjectData& p) { EXPECT_EQ(p.Auswahl.GeraeteCheck.size(), kGeraeteCheckLength); }},
+         [](auto& p) { EXPECT_EQ(p.Auswahl.GeraeteCheck.size(), kGeraeteCheckLength); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
@@ -163,8 +144,13 @@ TEST_F(ProjectFileTest, missing_file_reads_as_new_project_and_a_save_creates_it)
     EXPECT_FALSE(ReadProjectFile(project, FactorySettings(), path("none.Z20")));
     EXPECT_EQ(project.data(), NewProject(FactorySettings()));
     EXPECT_FALSE(project.IsProjectModified());
-    EXPECT_TRUE(WriteProjectFile(project, path("none.Z20"), kTexts, kYes).ok());
-    EXPECT_TRUE(QFileInfo::exists(path("none.Z20")));
+    ASSERT_TRUE(WriteProjectFile(project, path("none.Z20"), kTexts, kYes).ok());
+    EXPECT_EQ(read(path("none.Z20")), project.data());
+    // Empty texts, and the selection of a new project: 65535 as such, not as -1.
+    const QByteArray bytes = fileBytes(path("none.Z20"));
+    EXPECT_TRUE(bytes.startsWith("[Person]\r\nFirma=\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n[Auswahl]\r\nGeraeteCheck=---------1111"));
+    EXPECT_TRUE(bytes.contains("\r\nGeraete=65535\r\n\r\n[Test]\r\nTest="));
 }
 
 TEST_F(ProjectFileTest, read_only_file_is_kept_on_no_and_rewritten_read_only_on_yes) {
