@@ -676,10 +676,6 @@ void TZEKAppForm::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-void TZEKAppForm::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-}
-
 bool TZEKAppForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && m_resultShown) {
         auto* key = static_cast<QKeyEvent*>(event);
