@@ -91,8 +91,11 @@ TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices ser
     setCentralWidget(central);
 
     // The list reacts to clicks and keyboard moves, not to refills made by the program.
+    // A list that gets the focus makes its first row current without selecting it; only
+    // a row the user selected opens a page.
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int) {
-        if (!m_fillingList)
+        QListWidgetItem* item = m_list->currentItem();
+        if (!m_fillingList && item && item->isSelected())
             ListBoxDatenartClick();
     });
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {

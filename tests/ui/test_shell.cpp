@@ -278,6 +278,11 @@ void ShellTest::new_project_walks_the_pages_in_list_order() {
         QVERIFY2(shell.find(name)->isEnabled(), name);
     QVERIFY(!shell.find("DatenBtn")->isEnabled());
     QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004015));
+    // Focus on the list alone opens no page.
+    list->activateWindow();
+    list->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QVERIFY(!shell.window->currentDialog());
 
     shell.window->selectDataKindRow(0);
     QCOMPARE(shell.page()->kind, 0);
