@@ -34,9 +34,10 @@ struct DesktopState {
     QPointer<HelpViewer> helpViewer;
 };
 
-// The device selection dialog asks which of the candidates found go into the report.
+// The device selection dialog asks which of the candidates found go into the report; it
+// offers its cancel button only when the report is built for printing.
 std::optional<std::vector<std::string>> buildReport(AppContext& app, FormContext& form, QWidget* parent,
-                                                    bool fax) {
+                                                    bool fax, bool cancelAllowed) {
     DialogDeviceSelector selector(form, parent);
     const QDate today = QDate::currentDate();
     ReportContext ctx{app.project.data(),
@@ -47,7 +48,7 @@ std::optional<std::vector<std::string>> buildReport(AppContext& app, FormContext
                       toCp1252(app.projectFileName),
                       Datum{today.day(), today.month(), today.year()}};
     TZEKCollection lines;
-    bool abbruch = false;
+    bool abbruch = cancelAllowed;
     if (fax)
         lines.ErstelleAnfrage(ctx, abbruch);
     else
@@ -95,8 +96,8 @@ ShellServices MakeDesktopServices(AppContext& app, UserInteraction& ui, std::fun
         FormContext{app.project, app.settings, app.language, ui, [help](int number) { help(1, number); }});
 
     s.createPage = [state](int kind, QWidget* parent) { return CreatePage(kind, *state->form, parent); };
-    s.buildReport = [&app, state, window](bool fax, bool) {
-        return buildReport(app, *state->form, window(), fax);
+    s.buildReport = [&app, state, window](bool fax, bool cancelAllowed) {
+        return buildReport(app, *state->form, window(), fax, cancelAllowed);
     };
     s.createResultView = [state](const std::vector<std::string>& lines, bool, QWidget* parent) -> QWidget* {
         return CreateErgebnisView(*state->form, lines, parent);

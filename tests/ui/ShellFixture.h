@@ -90,9 +90,16 @@ struct Shell {
         services.createPage = [this](int kind, QWidget* parent) -> TMDIChild* {
             return new FakePage(*form, kind, stores, parent);
         };
-        services.buildReport = [this](bool fax, bool) -> std::optional<std::vector<std::string>> {
+        services.buildReport = [this](bool fax,
+                                      bool cancelAllowed) -> std::optional<std::vector<std::string>> {
             ++(fax ? faxBuilds : resultBuilds);
+            cancelOffered.push_back(cancelAllowed);
+            if (cancelAllowed && cancelSelection)
+                return std::nullopt;
             return std::vector<std::string>{"title", fax ? "inquiry" : "report"};
+        };
+        services.print = [this](const std::vector<std::string>& lines, bool) {
+            printed.push_back(lines.back());
         };
         services.createResultView = [](const std::vector<std::string>& lines, bool, QWidget* parent) {
             auto* view = new QPlainTextEdit(fromCp1252(lines.back()), parent);
@@ -134,6 +141,9 @@ struct Shell {
     static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     int printers = 0;
+    std::vector<bool> cancelOffered; // per report built: could the selection be cancelled
+    bool cancelSelection = false;    // the user cancels the selection where allowed
+    std::vector<std::string> printed;
     bool optionsFirstStart = false;
 };
 

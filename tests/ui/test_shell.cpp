@@ -339,10 +339,19 @@ void ShellTest::known_loss_shortens_the_list_and_leads_to_the_result() {
     QCOMPARE(list->currentRow(), 6);
     QVERIFY(!shell.find("DatenBtn")->isEnabled());
 
+    // Printing builds afresh, may be cancelled in the selection, and keeps the window as it is.
+    shell.cancelSelection = true;
+    shell.find("ErgDruckBtn")->trigger();
+    shell.cancelSelection = false;
+    shell.find("FaxDruckBtn")->trigger();
+    QCOMPARE(shell.printed, std::vector<std::string>{"inquiry"});
+    QCOMPARE(shell.cancelOffered, (std::vector<bool>{false, false, true, true}));
+    QCOMPARE(list->currentRow(), 6);
+
     // Index 7 of a list filled without hiding is still the result while the loss is known.
     shell.window->FillDataKindList(false);
     shell.window->selectDataKindRow(7);
-    QCOMPARE(shell.resultBuilds, 2);
+    QCOMPARE(shell.resultBuilds, 3);
 }
 
 void ShellTest::abbruch_reloads_the_page_from_the_record() {
