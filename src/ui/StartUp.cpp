@@ -48,6 +48,11 @@ bool PrepareStart(AppContext& app, UserInteraction& ui, const ShellServices& ser
     // ZEK.INI, or on a fresh installation the defaults of ZEK.DEF.
     ReadSettings(app.settings, settingsStartPath(app.programDir()));
 
+    // A code none of the three languages has (only a hand-edited file holds one) is
+    // asked for again, as on the first start.
+    const std::string code = app.languageCode();
+    if (code != "zkdeu" && code != "zkeng" && code != "zkfra")
+        app.settings.data().Optionen.Sprache.clear();
     if (app.settings.data().Optionen.Sprache.empty() && services.editOptions)
         services.editOptions(true);
 

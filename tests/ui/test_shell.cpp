@@ -202,6 +202,12 @@ void ShellTest::first_start_asks_for_the_language_before_anything_is_loaded() {
     QCOMPARE(shell.app->languageCode(), std::string("zkeng"));
     QCOMPARE(shell.text(1008000), QString("Personal data"));
     QCOMPARE(shell.window->dataKindList()->item(0)->text(), QString("Personal data"));
+    // A code of no language is asked for again.
+    Shell edited{"zk/../x"};
+    QVERIFY(edited.start());
+    QCOMPARE(edited.optionsRuns, 1);
+    QVERIFY(edited.optionsFirstStart);
+    QCOMPARE(edited.app->languageCode(), std::string("zkeng"));
     // A start with a language in the settings does not ask.
     Shell german;
     QVERIFY(german.start());
