@@ -46,6 +46,7 @@ TEST(Selection, boxes_enabled_mapped_and_visible) {
     EXPECT_TRUE(m.panelSichtbar(tag::Geraete));
     EXPECT_TRUE(m.panelSichtbar(tag::Luft));
     EXPECT_FALSE(m.panelSichtbar(tag::Filter));
+    EXPECT_EQ(m.kandidat(tag::LAnEin), 2); // the air/air exchanger stands behind both boxes
     EXPECT_EQ(m.kandidat(tag::LAuf), 2);
     EXPECT_EQ(m.kandidat(tag::GAnEinMit), 1);
     EXPECT_EQ(m.kandidat(tag::GAnEin), 0); // opens the filter choices, stands for nobody
