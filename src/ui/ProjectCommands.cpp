@@ -50,35 +50,29 @@ bool ProjectCommands::QuerySaveProject(bool askUnchanged) {
     return true;
 }
 
-void ProjectCommands::New() {
-    bool ok = true;
+bool ProjectCommands::ReplaceProject(bool askUnchanged) {
     if (m_app.projectOpen) {
-        ok = QuerySaveProject(true);
-        if (ok)
-            m_host.releaseCurrentPage();
+        if (!QuerySaveProject(askUnchanged))
+            return false;
+        m_host.releaseCurrentPage();
     }
-    if (!ok)
-        return;
     m_app.project.ResetProject(m_app.settings.data());
     m_app.projectFileName.clear();
     m_legacyName = false;
+    return true;
+}
+
+void ProjectCommands::New() {
+    if (!ReplaceProject(true))
+        return;
     m_host.fillDataKindList(false);
     m_host.enterDataEntry();
     m_host.setStatusText(text(1004015));
 }
 
 void ProjectCommands::Open(const QString& fileName) {
-    bool ok = true;
-    if (m_app.projectOpen) {
-        ok = QuerySaveProject(false);
-        if (ok)
-            m_host.releaseCurrentPage();
-    }
-    if (!ok)
+    if (!ReplaceProject(false))
         return;
-    m_app.project.ResetProject(m_app.settings.data());
-    m_app.projectFileName.clear();
-    m_legacyName = false;
     if (OpenProjectFile(fileName))
         m_host.enterDataEntry();
 }
@@ -108,17 +102,8 @@ bool ProjectCommands::OpenProjectFile(const QString& fileName) {
 }
 
 void ProjectCommands::Import(const QString& fileName) {
-    bool ok = true;
-    if (m_app.projectOpen) {
-        ok = QuerySaveProject(false);
-        if (ok)
-            m_host.releaseCurrentPage();
-    }
-    if (!ok)
+    if (!ReplaceProject(false))
         return;
-    m_app.project.ResetProject(m_app.settings.data());
-    m_app.projectFileName.clear();
-    m_legacyName = false;
     if (ImportProjectFile(fileName))
         m_host.enterDataEntry();
 }

@@ -55,6 +55,9 @@ public:
     bool namedAfterLegacyFile() const { return m_legacyName; }
 
 private:
+    // Asks about a modified project, releases the page shown and starts from a new
+    // project record; false when the user cancelled.
+    bool ReplaceProject(bool askUnchanged);
     QString text(std::uint32_t number) const;
     // Writes the project; a file that could not take the place of the old one is named
     // with the given text.
