@@ -201,6 +201,8 @@ TEST(Losses, total_by_mode) {
         {"measured, equal", VerlustGemessen, 0, 30, 30, 0},
         // 5 K * 5.5 * 4.7 = 129.25
         {"measured below zero", VerlustGemessen, 0, -5, -10, 129},
+        // 2^32 - 1 K: the difference is taken in 64 bits and the result clamped.
+        {"measured extremes", VerlustGemessen, 0, kMaxI, -kMaxI - 1, kMaxI},
         {"from components", VerlustNichtBekannt, 1234, 45, 25, components},
         // A mode only a hand-edited file holds is estimated from the components, not taken as 0 W.
         {"mode 3", 3, 1234, 45, 25, components},
