@@ -13,20 +13,9 @@ namespace {
 ProjectData projekt(std::uint16_t verlust, std::int32_t maxInnen, std::int32_t maxAussen,
                     std::uint16_t wasser) {
     ProjectData p = NewProject(FactorySettings());
-    p.Schaltschrank.Breite = 600;
-    p.Schaltschrank.Hoehe = 2000;
-    p.Schaltschrank.Tiefe = 600;
-    p.Schaltschrank.Gehaeuseart = Einzelschrank;
-    p.Schaltschrank.Aufstellart = Freistehend;
-    SetMaterial(p.Schaltschrank, Anderes);
-    p.Schaltschrank.Waermedurchgangszahl = 5.0;
-    p.Verlustleistung.Bekannt = VerlustBekannt;
-    p.Verlustleistung.WertBekannt = verlust;
-    p.Temperatur.MaxInnen = maxInnen;
-    p.Temperatur.MaxAussen = maxAussen;
-    p.Temperatur.MinInnen = 10;
-    p.Temperatur.MinAussen = 5;
-    p.Temperatur.Wasser = wasser;
+    p.Schaltschrank = {600, 2000, 600, Anderes, 5.0, Einzelschrank, Freistehend};
+    p.Verlustleistung = {VerlustBekannt, verlust, 0, 0};
+    p.Temperatur = {maxInnen, 10, maxAussen, 5, wasser};
     return p;
 }
 
@@ -78,30 +67,18 @@ TEST(Balance, inside_temperature_without_walls_has_no_value) {
     p.Schaltschrank.Waermedurchgangszahl = 0.0;
     EXPECT_EQ(InnentemperaturOhneGeraet(Bilanz(p), p), std::nullopt);
     p = projekt(800, 35, 30, 15);
-    p.Schaltschrank.Breite = 0;
-    p.Schaltschrank.Tiefe = 0;
+    p.Schaltschrank.Breite = p.Schaltschrank.Tiefe = 0;
     EXPECT_EQ(InnentemperaturOhneGeraet(Bilanz(p), p), std::nullopt);
 }
 
 const DeviceTable& katalog() {
-    static const DeviceTable t = test::tableOf({
-        {"HI-", 50},
-        {"HI-", 100},
-        {"L--", 200},
-        {"LZ-", 0},
-        {"L--", 500},
-        {"LZ-", 0},
-        {"LF-", 1000},
-        {"LZ-", 0},
-        {"TS-", 1000},
-        {"TX-", 4000},
-        {"WA-", 500},
-        {"W9-", 1000},
-        {"KSM", 9001},
-        {"KSO", 900},
-        {"KD-", 9001},
+    // clang-format off
+    static const DeviceTable t = test::typTable({
+        {"HI-", 50}, {"HI-", 100}, {"L--", 200}, {"LZ-", 0}, {"L--", 500}, {"LZ-", 0}, {"LF-", 1000}, {"LZ-", 0},
+        {"TS-", 1000}, {"TX-", 4000}, {"WA-", 500}, {"W9-", 1000}, {"KSM", 9001}, {"KSO", 900}, {"KD-", 9001},
         {"KY-", 100},
     });
+    // clang-format on
     return t;
 }
 
@@ -123,10 +100,14 @@ TEST(Candidates, fixed_order_one_per_variant_and_no_line_twice) {
     EXPECT_EQ(k, expected);
 
     // Only the families with a positive requirement are searched.
-    EXPECT_TRUE(SucheKandidaten(katalog(), p.Temperatur, 0, -1, -1, 0).empty());
+    for (const std::int32_t none : {0, kNichtMoeglich})
+        EXPECT_TRUE(SucheKandidaten(katalog(), p.Temperatur, none, none, none, none).empty()) << none;
     const Kandidatenliste nurWasser = SucheKandidaten(katalog(), p.Temperatur, 839, -1, -1, 0);
     ASSERT_EQ(nurWasser.size(), 2u);
     EXPECT_EQ(nurWasser[0].typcode, "WA-");
+    // A line of the second air/air variant alone: 4000 / 25 · 5 = 800 W.
+    EXPECT_EQ(SucheKandidaten(test::typTable({{"TD-", 4000}}), p.Temperatur, 0, 3355, 0, 0),
+              (Kandidatenliste{{0, 1, 800, "TD-"}}));
 }
 
 TEST(Candidates, heater_searches_that_apply) {

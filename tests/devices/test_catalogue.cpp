@@ -126,10 +126,7 @@ TEST(Catalogue, calculation_on_the_shipped_table) {
     DeviceTable t;
     ASSERT_TRUE(t.LiesTypDatei(dataFile("zkdeu.TYP")));
     // 671 W at 30 °C outside, 35 °C inside; one candidate per variant.
-    TemperaturGroup temp;
-    temp.MaxInnen = 35;
-    temp.MaxAussen = 30;
-    temp.Wasser = 15;
+    const TemperaturGroup temp{35, 0, 30, 0, 15};
     const Kandidatenliste k = SucheKandidaten(t, temp, 839, 3355, 395, 671);
     std::set<std::int32_t> indices;
     std::map<char, int> perFamily;
