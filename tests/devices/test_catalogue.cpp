@@ -31,24 +31,23 @@ bool matches(const Geraetezeile& z, const std::string& code) {
 }
 
 TEST(Catalogue, three_languages_list_the_same_devices) {
-    DeviceTable deu, eng, fra;
+    DeviceTable deu;
     ASSERT_TRUE(deu.LiesTypDatei(dataFile("zkdeu.TYP")));
-    ASSERT_TRUE(eng.LiesTypDatei(dataFile("zkeng.TYP")));
-    ASSERT_TRUE(fra.LiesTypDatei(dataFile("zkfra.TYP")));
-    ASSERT_EQ(deu.lineCount(), eng.lineCount());
-    ASSERT_EQ(deu.lineCount(), fra.lineCount());
-    for (const DeviceTable* t : {&deu, &eng, &fra})
-        EXPECT_EQ(t->title().rfind("velmar ", 0), 0u) << t->title();
-    for (std::int32_t i = 0; i < deu.lineCount(); ++i) {
-        const Geraetezeile d = deu.ZerlegeZeile(i), e = eng.ZerlegeZeile(i), f = fra.ZerlegeZeile(i);
-        EXPECT_EQ(d.Typcode(), e.Typcode()) << i;
-        EXPECT_EQ(d.Typcode(), f.Typcode()) << i;
-        EXPECT_EQ(d.Leistungszahl, e.Leistungszahl) << i;
-        EXPECT_EQ(d.Leistungszahl, f.Leistungszahl) << i;
-        EXPECT_EQ(d.Artikel, f.Artikel) << i;
+    EXPECT_EQ(deu.title().rfind("velmar ", 0), 0u) << deu.title();
+    for (const char* name : {"zkeng.TYP", "zkfra.TYP"}) {
+        SCOPED_TRACE(name);
+        DeviceTable other;
+        ASSERT_TRUE(other.LiesTypDatei(dataFile(name)));
+        EXPECT_EQ(other.title().rfind("velmar ", 0), 0u) << other.title();
+        ASSERT_EQ(other.lineCount(), deu.lineCount());
+        for (std::int32_t i = 0; i < deu.lineCount(); ++i) {
+            const Geraetezeile d = deu.ZerlegeZeile(i), o = other.ZerlegeZeile(i);
+            EXPECT_EQ(d.Typcode() + d.Artikel, o.Typcode() + o.Artikel) << i;
+            EXPECT_EQ(d.Leistungszahl, o.Leistungszahl) << i;
+        }
+        for (int n = 15; n <= 23; ++n)
+            EXPECT_EQ(*deu.kennlinie(n), *other.kennlinie(n)) << n;
     }
-    for (int n = 15; n <= 23; ++n)
-        EXPECT_EQ(*deu.kennlinie(n), *fra.kennlinie(n)) << n;
 }
 
 TEST(Catalogue, every_code_rises_in_capacity_and_every_fan_has_its_filter) {
