@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 #include <QWidget>
 
@@ -23,6 +24,12 @@ struct PageFixture {
     FormContext ctx{project, settings, language, interaction, {}};
     int beeps = 0;
     BeepOverride quiet{[this] { ++beeps; }};
+};
+
+// Restores the default locale that the start-up changes for the whole program.
+struct LocaleGuard {
+    QLocale saved;
+    ~LocaleGuard() { QLocale::setDefault(saved); }
 };
 
 template <class T = QLineEdit> T* find(QWidget* form, const QString& name) {

@@ -1,4 +1,4 @@
 # The desktop shell: question box, start-up, main window, project commands.
 zek_add_qtest(test_ui_shell
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_shell.cpp ${CMAKE_CURRENT_LIST_DIR}/ShellFixture.h
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_shell.cpp
   LIBS zek_ui)

@@ -1,4 +1,4 @@
-#include "core/TextSource.h"
+#include "FakeTexts.h"
 #include "ui/help/HelpViewer.h"
 
 #include <QFile>
@@ -8,20 +8,10 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
-#include <map>
 
 using namespace zek;
 
 namespace {
-
-class FakeTexts : public TextSource {
-public:
-    std::map<std::uint32_t, std::string> texts;
-    std::string GetLangText(std::uint32_t n) const override {
-        const auto it = texts.find(n);
-        return it == texts.end() ? std::string() : it->second;
-    }
-};
 
 void writeFile(const QString& path, const QByteArray& content) {
     QFile f(path);
@@ -84,7 +74,7 @@ void TestHelpViewer::reports_a_missing_file_or_topic() {
     QTemporaryDir dir;
     const QString file = dir.filePath("zek_eng.hlp");
     writeFile(file, document());
-    FakeTexts texts;
+    test::MapTexts texts;
     texts.texts[1012005] = "No file %s.";
     texts.texts[1012006] = "No topic %s in %s.";
     HelpViewer viewer(&texts);

@@ -1,3 +1,4 @@
+#include "PageFixture.h"
 #include "core/Cp1252.h"
 #include "io/ProjectFile.h"
 #include "report/Selection.h"
@@ -5,7 +6,6 @@
 #include "ui/DesktopServices.h"
 #include "ui/MainWindow.h"
 #include "ui/Resources.h"
-#include "ui/ScriptedInteraction.h"
 #include "ui/StartUp.h"
 #include "ui/pages/Dl_auswa.h"
 #include "ui/pages/PageRules.h"
@@ -14,8 +14,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,27 +23,17 @@
 #include <memory>
 
 using namespace zek;
+using namespace zek::test;
 
 namespace {
 
-struct LocaleGuard {
-    QLocale saved;
-    ~LocaleGuard() { QLocale::setDefault(saved); }
-};
-
-template <class T = QLineEdit> T* field(QWidget* page, const QString& name) {
-    T* w = page ? page->findChild<T*>(name) : nullptr;
-    if (!w)
-        qFatal("no field %s", qPrintable(name));
-    return w;
-}
-
+// Replaces the text of an edit or spin box key by key, umlauts included (keyClicks knows
+// only ASCII).
 void type(QWidget* page, const QString& name, const QString& text) {
-    auto* edit = field(page, name);
+    auto* edit = find<QWidget>(page, name);
     edit->setFocus();
-    edit->selectAll();
+    QMetaObject::invokeMethod(edit, "selectAll");
     QTest::keyClick(edit, Qt::Key_Delete);
-    // Key by key, umlauts included (keyClicks knows only ASCII).
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
@@ -54,21 +42,22 @@ void type(QWidget* page, const QString& name, long long value) {
     type(page, name, QString::number(value));
 }
 
-void typeText(QWidget* page, const QString& name, const std::string& cp1252) {
-    type(page, name, fromCp1252(cp1252));
-}
-
-void typeSpin(QWidget* page, const QString& name, int value) {
-    auto* spin = field<TSpinEdit>(page, name);
-    spin->setFocus();
-    spin->selectAll();
-    QTest::keyClick(spin, Qt::Key_Delete);
-    QTest::keyClicks(spin, QString::number(value));
+template <std::size_t N> void type(QWidget* page, const QString& name, const FixedText<N>& text) {
+    type(page, name, fromCp1252(text.str()));
 }
 
 void choose(QWidget* page, const QString& name) {
-    auto* b = field<QAbstractButton>(page, name);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    clickIndicator(find<QAbstractButton>(page, name));
+}
+
+QString row(const char* prefix, std::size_t i) {
+    return QString::fromLatin1(prefix) + QString::number(i + 1);
+}
+
+// One number edit per row: prefix1, prefix2, ...
+template <class Rows> void typeRows(QWidget* page, const char* prefix, const Rows& rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        type(page, row(prefix, i), rows[i]);
 }
 
 QStringList readLines(const QString& path) {
@@ -84,21 +73,18 @@ QStringList readLines(const QString& path) {
 
 // Fills the page of a data kind from the example's record, through its widgets.
 void fillPage(int kind, QWidget* page, const ProjectData& p) {
-    const auto n = [](const char* prefix, std::size_t i) {
-        return QString::fromLatin1(prefix) + QString::number(i + 1);
-    };
     switch (kind) {
     case 0:
-        typeText(page, "FirmaEdit", p.Person.Firma.str());
-        typeText(page, "AbtEdit", p.Person.Abteilung.str());
-        typeText(page, "NameEdit", p.Person.Name.str());
-        typeText(page, "StrEdit", p.Person.Str.str());
-        typeText(page, "OrtEdit", p.Person.Ort.str());
+        type(page, "FirmaEdit", p.Person.Firma);
+        type(page, "AbtEdit", p.Person.Abteilung);
+        type(page, "NameEdit", p.Person.Name);
+        type(page, "StrEdit", p.Person.Str);
+        type(page, "OrtEdit", p.Person.Ort);
         break;
     case 1:
-        typeText(page, "FirmaEdit", p.Projekt.Firma.str());
-        typeText(page, "NameEdit", p.Projekt.Name.str());
-        typeText(page, "ProjektEdit", p.Projekt.Projekt.str());
+        type(page, "FirmaEdit", p.Projekt.Firma);
+        type(page, "NameEdit", p.Projekt.Name);
+        type(page, "ProjektEdit", p.Projekt.Projekt);
         break;
     case 2:
         type(page, "UEdit", p.Anschluss.Spannung);
@@ -115,15 +101,15 @@ void fillPage(int kind, QWidget* page, const ProjectData& p) {
         choose(page, QStringLiteral("Wand_%1").arg(p.Schaltschrank.Aufstellart));
         break;
     case 4:
-        typeSpin(page, "MaxSchSpin", p.Temperatur.MaxInnen);
-        typeSpin(page, "MinSchSpin", p.Temperatur.MinInnen);
-        typeSpin(page, "MaxUmgSpin", p.Temperatur.MaxAussen);
-        typeSpin(page, "MinUmgSpin", p.Temperatur.MinAussen);
-        typeSpin(page, "WasserSpin", p.Temperatur.Wasser);
+        type(page, "MaxSchSpin", p.Temperatur.MaxInnen);
+        type(page, "MinSchSpin", p.Temperatur.MinInnen);
+        type(page, "MaxUmgSpin", p.Temperatur.MaxAussen);
+        type(page, "MinUmgSpin", p.Temperatur.MinAussen);
+        type(page, "WasserSpin", p.Temperatur.Wasser);
         break;
     case 5:
-        typeSpin(page, "LeistungsTeilSpin", p.Gleichzeitigkeit.Leistungsteil);
-        typeSpin(page, "SteuerungsteilSpin", p.Gleichzeitigkeit.Steuerungsteil);
+        type(page, "LeistungsTeilSpin", p.Gleichzeitigkeit.Leistungsteil);
+        type(page, "SteuerungsteilSpin", p.Gleichzeitigkeit.Steuerungsteil);
         break;
     case 6:
         choose(page, QStringLiteral("Gesamtverlust_%1").arg(p.Verlustleistung.Bekannt));
@@ -135,44 +121,34 @@ void fillPage(int kind, QWidget* page, const ProjectData& p) {
         }
         break;
     case 7:
-        for (std::size_t i = 0; i < p.Leistungsschalter.size(); ++i)
-            type(page, n("Leistungsschalter", i), p.Leistungsschalter[i]);
-        break;
+        return typeRows(page, "Leistungsschalter", p.Leistungsschalter);
     case 8:
         for (std::size_t i = 0; i < p.Sicherungen.size(); ++i) {
-            type(page, n("AnzahlEdit", i), p.Sicherungen[i].Anzahl);
-            type(page, n("StromEdit", i), p.Sicherungen[i].Strom);
+            type(page, row("AnzahlEdit", i), p.Sicherungen[i].Anzahl);
+            type(page, row("StromEdit", i), p.Sicherungen[i].Strom);
             choose(page, QStringLiteral("ArtRadio%1_%2").arg(i + 1).arg(p.Sicherungen[i].Art));
         }
         break;
     case 9:
-        for (std::size_t i = 0; i < p.Motorschutz.size(); ++i)
-            type(page, n("MotorschutzEdit", i), p.Motorschutz[i]);
-        break;
+        return typeRows(page, "MotorschutzEdit", p.Motorschutz);
     case 10:
-        for (std::size_t i = 0; i < p.Relais.size(); ++i)
-            type(page, n("RelaisEdit", i), p.Relais[i]);
-        break;
+        return typeRows(page, "RelaisEdit", p.Relais);
     case 11:
-        for (std::size_t i = 0; i < p.Leistungsschuetze.size(); ++i)
-            type(page, n("LeistungsschuetzeEdit", i), p.Leistungsschuetze[i]);
-        break;
+        return typeRows(page, "LeistungsschuetzeEdit", p.Leistungsschuetze);
     case 12:
-        for (std::size_t i = 0; i < p.Lampen.size(); ++i)
-            type(page, n("LampenEdit", i), p.Lampen[i]);
-        break;
+        return typeRows(page, "LampenEdit", p.Lampen);
     case 13:
         for (std::size_t i = 0; i < p.Transformatoren.size(); ++i) {
-            type(page, n("AnzahlEdit", i), p.Transformatoren[i].Anzahl);
-            type(page, n("LeistungEdit", i), p.Transformatoren[i].Leistung);
+            type(page, row("AnzahlEdit", i), p.Transformatoren[i].Anzahl);
+            type(page, row("LeistungEdit", i), p.Transformatoren[i].Leistung);
         }
         break;
     case 14:
         for (std::size_t i = 0; i < p.Netzteile.size(); ++i) {
-            type(page, n("AnzahlEdit", i), p.Netzteile[i].Anzahl);
-            type(page, n("UEdit", i), p.Netzteile[i].Spannung);
-            type(page, n("StromEdit", i), p.Netzteile[i].Strom);
-            auto* list = field<KindListBox>(page, n("ArtListBox", i));
+            type(page, row("AnzahlEdit", i), p.Netzteile[i].Anzahl);
+            type(page, row("UEdit", i), p.Netzteile[i].Spannung);
+            type(page, row("StromEdit", i), p.Netzteile[i].Strom);
+            auto* list = find<KindListBox>(page, row("ArtListBox", i));
             const int typ = p.Netzteile[i].Typ;
             if (typ >= 1 && typ <= list->count())
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -182,22 +158,20 @@ void fillPage(int kind, QWidget* page, const ProjectData& p) {
     case 15:
         for (std::size_t i = 0; i < p.Frequenzumrichter.size(); ++i) {
             const FrequenzumrichterZeile& r = p.Frequenzumrichter[i];
-            type(page, n("AnzahlEdit", i), r.Anzahl);
-            type(page, n("LeistungEdit", i), r.Leistung);
-            type(page, n("WirkungsgradEdit", i), r.Wirkungsgrad);
-            type(page, n("AusnutzungEdit", i), r.Ausnutzung);
-            typeText(page, n("BezeichnungEdit", i), r.Bezeichnung.str());
+            type(page, row("AnzahlEdit", i), r.Anzahl);
+            type(page, row("LeistungEdit", i), r.Leistung);
+            type(page, row("WirkungsgradEdit", i), r.Wirkungsgrad);
+            type(page, row("AusnutzungEdit", i), r.Ausnutzung);
+            type(page, row("BezeichnungEdit", i), r.Bezeichnung);
         }
         break;
     case 16:
-        for (std::size_t i = 0; i < p.Steuerungen.size(); ++i)
-            type(page, n("SteuerungenEdit", i), p.Steuerungen[i]);
-        break;
+        return typeRows(page, "SteuerungenEdit", p.Steuerungen);
     case 17:
         for (std::size_t i = 0; i < p.Sonstige.size(); ++i) {
-            type(page, n("AnzahlEdit", i), p.Sonstige[i].Anzahl);
-            typeText(page, n("BezeichnungEdit", i), p.Sonstige[i].Bezeichnung.str());
-            type(page, n("LeistungEdit", i), p.Sonstige[i].Leistung);
+            type(page, row("AnzahlEdit", i), p.Sonstige[i].Anzahl);
+            type(page, row("BezeichnungEdit", i), p.Sonstige[i].Bezeichnung);
+            type(page, row("LeistungEdit", i), p.Sonstige[i].Leistung);
         }
         break;
     default:
@@ -226,8 +200,7 @@ private slots:
         for (const QString& name : bin.entryList({"Xalto.zip", "*.TYP"}, QDir::Files))
             QFile::copy(bin.filePath(name), QDir(dir.path()).filePath(name));
         QFile ini(QDir(dir.path()).filePath("ZEK.INI"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Optionen]\r\nSprache=zkdeu\r\n");
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Optionen]\r\nSprache=zkdeu\r\n") > 0);
         ini.close();
 
         AppContext app(dir.path());
@@ -267,7 +240,7 @@ private slots:
                 QCheckBox* box = dlg->box(t);
                 const bool wanted = p.Auswahl.GeraeteCheck[std::size_t(t - 1)] == '1';
                 if (box && box->isVisible() && box->isEnabled() && box->isChecked() != wanted)
-                    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+                    clickIndicator(box);
             }
             QTest::mouseClick(dlg->OKBtn, Qt::LeftButton);
         });

@@ -1,8 +1,14 @@
-#include "ShellFixture.h"
-
+#include "PageFixture.h"
+#include "core/Cp1252.h"
 #include "i18n/Help.h"
+#include "ui/AppContext.h"
 #include "ui/DesktopInteraction.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageForm.h"
+#include "ui/Resources.h"
+#include "ui/ShellServices.h"
+#include "ui/StartUp.h"
+#include "ui/base/LanguageForm.h"
 #include "ui/pages/Dl_pers.h"
 #include "ui/pages/Dl_temp.h"
 #include "ui/pages/PageFactory.h"
@@ -10,22 +16,128 @@
 #include "ui/result/ErgebnisDlg.h"
 #include "ui/result/ResultCommands.h"
 
-#include <QRadioButton>
-
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <memory>
 
 using namespace zek;
 using namespace zek::test;
 
 namespace {
+// A page with one number field bound to the mains voltage, so that switching, storing
+// and reloading can be watched without the real dialogs.
+class FakePage : public TMDIChild {
+    Q_OBJECT
+public:
+    FakePage(FormContext& context, int dataKind, QWidget* parent)
+        : TMDIChild(context, 20000 + dataKind, parent), kind(dataKind) {
+        makePage();
+        contentLayout()->addWidget(edit);
+        CreateButtonPanel(this, dataKind == 0 ? 7 : 15);
+        LoadData();
+    }
+    void LoadData() override { edit->setText(QString::number(context().project.data().Anschluss.Spannung)); }
+    void StoreData() override { context().project.data().Anschluss.Spannung = u16(edit->text().toUInt()); }
+    void chooseLossMode(int mode) {
+        context().project.data().Verlustleistung.Bekannt = static_cast<u16>(mode);
+        emit lossModeChanged(mode);
+    }
+
+    const int kind;
+    QLineEdit* edit = new QLineEdit(this);
+};
+
+// A program folder with the shipped texts and device tables, the settings of the test,
+// a scripted user and a main window over it.
+struct Shell {
+    QTemporaryDir dir;
+    std::unique_ptr<AppContext> app;
+    ScriptedInteraction ui;
+    ShellServices services;
+    std::unique_ptr<FormContext> form;
+    std::unique_ptr<TZEKAppForm> window;
+    int resultBuilds = 0;
+    int faxBuilds = 0;
+    int optionsRuns = 0;
+    LocaleGuard locale;
+
+    explicit Shell(const QString& language = QStringLiteral("zkdeu")) {
+        InitShellResources();
+        const QDir bin(qEnvironmentVariable("ZEK_BIN_DIR"));
+        for (const QString& name : bin.entryList({"Xalto.zip", "*.TYP", "*132.spl"}, QDir::Files))
+            QFile::copy(bin.filePath(name), QDir(dir.path()).filePath(name));
+        if (!language.isEmpty())
+            writeFile("ZEK.INI", "[Optionen]\r\nSprache=" + language.toLatin1() + "\r\n");
+        app = std::make_unique<AppContext>(dir.path());
+        form = std::make_unique<FormContext>(FormContext{app->project, app->settings, app->language, ui, {}});
+        services.createPage = [this](int kind, QWidget* parent) -> TMDIChild* {
+            return new FakePage(*form, kind, parent);
+        };
+        services.buildReport = [this](bool fax,
+                                      bool cancelAllowed) -> std::optional<std::vector<std::string>> {
+            ++(fax ? faxBuilds : resultBuilds);
+            cancelOffered.push_back(cancelAllowed);
+            if (cancelAllowed && cancelSelection)
+                return std::nullopt;
+            return std::vector<std::string>{"title", fax ? "inquiry" : "report"};
+        };
+        services.print = [this](const std::vector<std::string>& lines, bool) {
+            printed.push_back(lines.back());
+        };
+        services.createResultView = [](const std::vector<std::string>& lines, bool, QWidget* parent) {
+            return new QPlainTextEdit(fromCp1252(lines.back()), parent);
+        };
+        services.editOptions = [this](bool firstStart) {
+            ++optionsRuns;
+            optionsFirstStart = firstStart;
+            app->settings.data().Optionen.Sprache = "zkeng";
+        };
+        services.help = [](int, int) {};
+        services.printerCount = [this] { return printers; };
+    }
+    ~Shell() { window.reset(); } // no close questions: the window goes before the records
+
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+
+    bool start() {
+        if (!PrepareStart(*app, ui, services))
+            return false;
+        ForceDecimalComma();
+        window = std::make_unique<TZEKAppForm>(*app, ui, services);
+        window->TranslateAll();
+        window->show();
+        return true;
+    }
+    QString text(std::uint32_t n) const { return fromCp1252(app->language.GetLangText(n)); }
+    template <class T = QAction> T* find(const char* name) const { return window->findChild<T*>(name); }
+    FakePage* page() const { return qobject_cast<FakePage*>(window->currentDialog()); }
+    static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    int printers = 0;
+    std::vector<bool> cancelOffered; // per report built: could the selection be cancelled
+    bool cancelSelection = false;    // the user cancels the selection where allowed
+    std::vector<std::string> printed;
+    bool optionsFirstStart = false;
+};
+
 // German texts of the message box buttons and captions, for the box tests.
 class BoxTexts : public TextSource {
 public:
@@ -64,561 +176,510 @@ private slots:
         m_watchdog.disconnect();
         QVERIFY2(m_unexpectedModals.isEmpty(), qPrintable(m_unexpectedModals.join(", ")));
     }
-    void message_box_metrics_follow_the_average_character();
-    void default_and_cancel_buttons_follow_the_button_set();
-    void escape_and_close_box_give_the_cancel_results();
-    void stored_filters_become_file_dialog_filters();
-    void file_dialogs_offer_help_and_a_cancel_gives_no_name();
-    void double_click_copies_the_message_and_long_messages_wrap();
-    void first_start_asks_for_the_language_before_anything_is_loaded();
-    void missing_data_ends_the_start_with_a_message();
-    void printers_that_are_gone_fall_back_to_the_default();
-    void new_project_walks_the_pages_in_list_order();
-    void known_loss_shortens_the_list_and_leads_to_the_result();
-    void abbruch_reloads_the_page_from_the_record();
-    void real_pages_follow_the_wizard_and_the_loss_mode();
-    void save_and_open_round_trip_through_the_commands();
-    void open_of_a_foreign_file_leaves_a_new_unnamed_project();
-    void failed_save_keeps_the_project_modified_and_the_old_file();
-    void save_after_import_never_overwrites_the_old_file();
-    void close_questions_and_cancel_keep_the_program_running();
-    void a_file_named_at_start_is_opened_or_imported();
-    void new_on_an_unchanged_project_asks_and_delete_removes_files();
-    void language_switch_translates_list_caption_and_menus();
-    void help_requests_reach_the_right_file_and_topic();
-};
+    void message_box_metrics_follow_the_average_character() {
+        // Average character 7 x 16: margins 8*7/4 = 14, 8*16/8 = 16; spacings 10*7/4 = 17.5 -> 18
+        // (halves away from zero), 5*16/8 = 10; button spacing 4*7/4 = 7.
+        const MessageMetrics m = messageMetrics({7, 16});
+        QCOMPARE(m.horzMargin, 14);
+        QCOMPARE(m.vertMargin, 16);
+        QCOMPARE(m.horzSpacing, 18);
+        QCOMPARE(m.vertSpacing, 10);
+        QCOMPARE(m.buttonSpacing, 7);
+        QCOMPARE(MulDiv(-10, 7, 4), -18);
 
-void ShellTest::message_box_metrics_follow_the_average_character() {
-    // Average character 7 x 16: margins 8*7/4 = 14, 8*16/8 = 16; spacings 10*7/4 = 17.5 -> 18
-    // (halves away from zero), 5*16/8 = 10; button spacing 4*7/4 = 7.
-    const MessageMetrics m = messageMetrics({7, 16});
-    QCOMPARE(m.horzMargin, 14);
-    QCOMPARE(m.vertMargin, 16);
-    QCOMPARE(m.horzSpacing, 18);
-    QCOMPARE(m.vertSpacing, 10);
-    QCOMPARE(m.buttonSpacing, 7);
-    QCOMPARE(MulDiv(-10, 7, 4), -18);
-
-    // Text 200 x 30 with icon and three buttons: icon-text 200+18+32 = 250 x max(30,32) = 32;
-    // buttons 3*88 + 2*7 = 278; client (278 + 28) x (32 + 32 + 10 + 32) = 306 x 106;
-    // message left 250 - 200 + 14 = 64; buttons from (306-278)/2 = 14 at top 32+16+10 = 58.
-    const MessageLayout l = layoutMessage({200, 30}, true, 3, m);
-    QCOMPARE(l.client, QSize(306, 106));
-    QCOMPARE(l.message, QRect(64, 16, 200, 30));
-    QCOMPARE(l.firstButton, QPoint(14, 58));
-    // Without icon and buttons the box is the text plus margins: 228 x (30+32+10+32) = 104.
-    QCOMPARE(layoutMessage({200, 30}, false, 0, m).client, QSize(228, 104));
-}
-
-void ShellTest::default_and_cancel_buttons_follow_the_button_set() {
-    struct Case {
-        unsigned buttons;
-        int defaultKind, cancelKind;
-    } cases[] = {
-        {mbYesNoCancel, 0, 3},                // Yes default, Esc = Cancel
-        {mbYesNo, 0, 1},                      // Yes default, Esc = No
-        {mbOK | mbCancel, 2, 3},              // OK default
-        {mbAbort | mbRetry | mbIgnore, 5, 2}, // Retry default, Esc = OK even when absent
-    };
-    for (const Case& c : cases) {
-        QCOMPARE(defaultButtonKind(c.buttons), c.defaultKind);
-        QCOMPARE(cancelButtonKind(c.buttons), c.cancelKind);
+        // Text 200 x 30 with icon and three buttons: icon-text 200+18+32 = 250 x max(30,32) = 32;
+        // buttons 3*88 + 2*7 = 278; client (278 + 28) x (32 + 32 + 10 + 32) = 306 x 106;
+        // message left 250 - 200 + 14 = 64; buttons from (306-278)/2 = 14 at top 32+16+10 = 58.
+        const MessageLayout l = layoutMessage({200, 30}, true, 3, m);
+        QCOMPARE(l.client, QSize(306, 106));
+        QCOMPARE(l.message, QRect(64, 16, 200, 30));
+        QCOMPARE(l.firstButton, QPoint(14, 58));
+        // Without icon and buttons the box is the text plus margins: 228 x (30+32+10+32) = 104.
+        QCOMPARE(layoutMessage({200, 30}, false, 0, m).client, QSize(228, 104));
     }
-}
 
-void ShellTest::escape_and_close_box_give_the_cancel_results() {
-    const BoxTexts texts;
-    struct Case {
-        unsigned buttons;
-        bool closeBox;
-        int result;
-    } cases[] = {{mbYesNoCancel, false, mrCancel}, {mbYesNo, false, mrNo}, {mbYesNo, true, mrCancel}};
-    for (const Case& c : cases) {
-        TMessageForm box("Frage?", MsgType::Warning, c.buttons, texts, {}, 0);
+    void button_sets_choose_default_cancel_and_close_results() {
+        struct Case {
+            unsigned buttons;
+            int defaultKind, cancelKind;
+        } cases[] = {
+            {mbYesNoCancel, 0, 3},                // Yes default, Esc = Cancel
+            {mbYesNo, 0, 1},                      // Yes default, Esc = No
+            {mbOK | mbCancel, 2, 3},              // OK default
+            {mbAbort | mbRetry | mbIgnore, 5, 2}, // Retry default, Esc = OK even when absent
+        };
+        for (const Case& c : cases) {
+            QCOMPARE(defaultButtonKind(c.buttons), c.defaultKind);
+            QCOMPARE(cancelButtonKind(c.buttons), c.cancelKind);
+        }
+        const BoxTexts texts;
+        const struct {
+            unsigned buttons;
+            bool closeBox;
+            int result;
+        } boxes[] = {{mbYesNoCancel, false, mrCancel}, {mbYesNo, false, mrNo}, {mbYesNo, true, mrCancel}};
+        for (const auto& c : boxes) {
+            TMessageForm box("Frage?", MsgType::Warning, c.buttons, texts, {}, 0);
+            box.show();
+            QCOMPARE(box.windowTitle(), QString("Warnung"));
+            QCOMPARE(box.findChild<QPushButton*>("Yes")->text(), QString("T71555"));
+            QVERIFY(box.findChild<QPushButton*>("Yes")->isDefault());
+            if (c.closeBox)
+                box.close();
+            else
+                QTest::keyClick(&box, Qt::Key_Escape);
+            QCOMPARE(box.result(), c.result);
+        }
+    }
+
+    void stored_filters_become_file_dialog_filters() {
+        const std::pair<const char*, const char*> cases[] = {
+            {"ZEK 2.0|*.Z20", "ZEK 2.0 (*.Z20)"},
+            {"ZEK |*.ZEK;*.Z20", "ZEK (*.ZEK *.Z20)"},
+            {"PDF (*.pdf)", "PDF (*.pdf)"},
+        };
+        for (const auto& [stored, shown] : cases)
+            QCOMPARE(fileDialogFilter(stored), QString(shown));
+        QCOMPARE(withDefaultExtension("plan", "Z20"), QString("plan.Z20"));
+        QCOMPARE(withDefaultExtension("plan.z20", "Z20"), QString("plan.z20"));
+    }
+
+    void file_dialogs_offer_help_and_a_cancel_gives_no_name() {
+        m_watchdog.stop(); // the file dialogs below are expected
+        const BoxTexts texts;
+        std::vector<int> helped;
+        DesktopInteraction ui(texts, [&](int n) { helped.push_back(n); });
+        auto answer = [] {
+            QTimer::singleShot(50, [] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->findChild<QPushButton*>("HelpBtn")->click();
+                dialog->reject();
+            });
+        };
+        answer();
+        QCOMPARE(ui.openFileName("Projekt öffnen", QDir::tempPath(), {"ZEK 2.0|*.Z20"}), QString());
+        answer();
+        QCOMPARE(ui.saveFileName("Projekt speichern", QDir::tempPath(), {"ZEK 2.0|*.Z20"}, "x.Z20"),
+                 QString());
+        QCOMPARE(helped, (std::vector<int>{kOpenDialogHelpNumber, kSaveDialogHelpNumber}));
+    }
+
+    void double_click_copies_the_message_and_long_messages_wrap() {
+        const BoxTexts texts;
+        QString longText;
+        for (int i = 0; i < 300; ++i)
+            longText += QStringLiteral("Wort%1 ").arg(i);
+        TMessageForm box(longText, MsgType::Error, mbOK, texts, {}, 0);
         box.show();
-        QCOMPARE(box.windowTitle(), QString("Warnung"));
-        QCOMPARE(box.findChild<QPushButton*>("Yes")->text(), QString("T71555"));
-        QVERIFY(box.findChild<QPushButton*>("Yes")->isDefault());
-        if (c.closeBox)
-            box.close();
-        else
-            QTest::keyClick(&box, Qt::Key_Escape);
-        QCOMPARE(box.result(), c.result);
+        auto* label = box.findChild<QLabel*>("Message");
+        QTest::mouseDClick(label, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), longText);
+        const int halfScreen = QGuiApplication::primaryScreen()->geometry().width() / 2;
+        QVERIFY(label->width() <= halfScreen);
+        QVERIFY(label->height() > 3 * label->fontMetrics().height());
     }
-}
 
-void ShellTest::stored_filters_become_file_dialog_filters() {
-    const std::pair<const char*, const char*> cases[] = {
-        {"ZEK 2.0|*.Z20", "ZEK 2.0 (*.Z20)"},
-        {"ZEK |*.ZEK;*.Z20", "ZEK (*.ZEK *.Z20)"},
-        {"PDF (*.pdf)", "PDF (*.pdf)"},
-    };
-    for (const auto& [stored, shown] : cases)
-        QCOMPARE(fileDialogFilter(stored), QString(shown));
-    QCOMPARE(withDefaultExtension("plan", "Z20"), QString("plan.Z20"));
-    QCOMPARE(withDefaultExtension("plan.z20", "Z20"), QString("plan.z20"));
-}
-
-void ShellTest::file_dialogs_offer_help_and_a_cancel_gives_no_name() {
-    m_watchdog.stop(); // the file dialogs below are expected
-    const BoxTexts texts;
-    std::vector<int> helped;
-    DesktopInteraction ui(texts, [&](int n) { helped.push_back(n); });
-    auto answer = [] {
-        QTimer::singleShot(50, [] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->findChild<QPushButton*>("HelpBtn")->click();
-            dialog->reject();
-        });
-    };
-    answer();
-    QCOMPARE(ui.openFileName("Projekt öffnen", QDir::tempPath(), {"ZEK 2.0|*.Z20"}), QString());
-    answer();
-    QCOMPARE(ui.saveFileName("Projekt speichern", QDir::tempPath(), {"ZEK 2.0|*.Z20"}, "x.Z20"), QString());
-    QCOMPARE(helped, (std::vector<int>{kOpenDialogHelpNumber, kSaveDialogHelpNumber}));
-}
-
-void ShellTest::double_click_copies_the_message_and_long_messages_wrap() {
-    const BoxTexts texts;
-    QString longText;
-    for (int i = 0; i < 300; ++i)
-        longText += QStringLiteral("Wort%1 ").arg(i);
-    TMessageForm box(longText, MsgType::Error, mbOK, texts, {}, 0);
-    box.show();
-    auto* label = box.findChild<QLabel*>("Message");
-    QTest::mouseDClick(label, Qt::LeftButton);
-    QCOMPARE(QGuiApplication::clipboard()->text(), longText);
-    const int halfScreen = QGuiApplication::primaryScreen()->geometry().width() / 2;
-    QVERIFY(label->width() <= halfScreen);
-    QVERIFY(label->height() > 3 * label->fontMetrics().height());
-}
-
-void ShellTest::first_start_asks_for_the_language_before_anything_is_loaded() {
-    Shell shell{QString()}; // neither ZEK.INI nor ZEK.DEF
-    QVERIFY(shell.start());
-    QCOMPARE(shell.optionsRuns, 1);
-    QVERIFY(shell.optionsFirstStart);
-    QCOMPARE(shell.app->languageCode(), std::string("zkeng"));
-    QCOMPARE(shell.text(1008000), QString("Personal data"));
-    QCOMPARE(shell.window->dataKindList()->item(0)->text(), QString("Personal data"));
-    // A code of no language is asked for again.
-    Shell edited{"zk/../x"};
-    QVERIFY(edited.start());
-    QCOMPARE(edited.optionsRuns, 1);
-    QVERIFY(edited.optionsFirstStart);
-    QCOMPARE(edited.app->languageCode(), std::string("zkeng"));
-    // A start with a language in the settings does not ask.
-    Shell german;
-    QVERIFY(german.start());
-    QCOMPARE(german.optionsRuns, 0);
-    // Decimal comma and thousands point whatever the system locale.
-    QCOMPARE(QLocale().toString(1234.5, 'f', 1), QString("1.234,5"));
-}
-
-void ShellTest::missing_data_ends_the_start_with_a_message() {
-    {
-        Shell shell;
-        QFile::remove(shell.path("zkdeu.TYP"));
-        QVERIFY(!shell.start());
-        QCOMPARE(shell.ui.errors, QStringList{shell.text(1004033) + "\n" + shell.text(1004036)});
-        QVERIFY(!shell.window);
+    void first_start_asks_for_the_language_before_anything_is_loaded() {
+        // Neither ZEK.INI nor ZEK.DEF, or a code of no language: asked, English chosen.
+        for (const QString& code : {QString(), QStringLiteral("zk/../x")}) {
+            Shell shell{code};
+            QVERIFY(shell.start());
+            QCOMPARE(shell.optionsRuns, 1);
+            QVERIFY(shell.optionsFirstStart);
+            QCOMPARE(shell.app->languageCode(), std::string("zkeng"));
+            QCOMPARE(shell.window->dataKindList()->item(0)->text(), QString("Personal data"));
+        }
+        // A start with a language in the settings does not ask.
+        Shell german;
+        QVERIFY(german.start());
+        QCOMPARE(german.optionsRuns, 0);
+        // Decimal comma and thousands point whatever the system locale.
+        QCOMPARE(QLocale().toString(1234.5, 'f', 1), QString("1.234,5"));
     }
-    for (const QByteArray& archive : {QByteArray(), QByteArray("PK\x03\x04 damaged archive")}) {
-        // A missing or damaged text archive, and no texts anywhere else: one message, the end.
+
+    void missing_data_ends_the_start_with_a_message() {
+        {
+            Shell shell;
+            QFile::remove(shell.path("zkdeu.TYP"));
+            QVERIFY(!shell.start());
+            QCOMPARE(shell.ui.errors, QStringList{shell.text(1004033) + "\n" + shell.text(1004036)});
+            QVERIFY(!shell.window);
+        }
+        for (const QByteArray& archive : {QByteArray(), QByteArray("PK\x03\x04 damaged archive")}) {
+            // A missing or damaged text archive, and no texts anywhere else: one message, the end.
+            Shell shell;
+            QFile::remove(shell.path("Xalto.zip"));
+            if (!archive.isEmpty())
+                shell.writeFile("Xalto.zip", archive);
+            shell.app->language.setProgramFile(shell.path("no-program"));
+            QVERIFY(!shell.start());
+            QCOMPARE(shell.ui.errors.size(), 1);
+            QVERIFY(!shell.window);
+        }
+        {
+            // An empty text table: the module message with code 1 (its path cleared), then the end.
+            Shell shell;
+            QFile::remove(shell.path("Xalto.zip"));
+            shell.writeFile("Lang_deu.txt", "");
+            QStringList messages;
+            shell.app->language.setModuleMessageHandler([&](const QString& m) { messages << m; });
+            QVERIFY(!shell.start());
+            // The module beside it is refused first (no version text, code 4).
+            QCOMPARE(messages.size(), 2);
+            QVERIFY(messages[0].endsWith("(#4)"));
+            QVERIFY(messages[1].endsWith("\"\" (#1)"));
+        }
+        {
+            // Garbage in the settings: read defaults, no language -> the options dialog.
+            Shell shell{QString()};
+            shell.writeFile("ZEK.INI", QByteArray("\x00\xff[[[Optionen\r\n=\r\n\x01", 17));
+            QVERIFY(shell.start());
+            QCOMPARE(shell.optionsRuns, 1);
+        }
+    }
+
+    void printers_that_are_gone_fall_back_to_the_default() {
         Shell shell;
-        QFile::remove(shell.path("Xalto.zip"));
-        if (!archive.isEmpty())
-            shell.writeFile("Xalto.zip", archive);
-        shell.app->language.setProgramFile(shell.path("no-program"));
-        QVERIFY(!shell.start());
+        shell.writeFile("ZEK.INI",
+                        "[Optionen]\r\nSprache=zkdeu\r\n[Drucker]\r\nIndex=5\r\n[Fax]\r\nIndex=1\r\n");
+        shell.printers = 2; // positions 0 and 1 exist
+        QVERIFY(shell.start());
+        QCOMPARE(shell.ui.errors, QStringList{shell.text(1005098)});
+        QCOMPARE(shell.app->settings.data().Drucker.Index, -1);
+        QCOMPARE(shell.app->settings.data().Fax.Index, 1);
+    }
+
+    void new_project_walks_the_pages_in_list_order() {
+        Shell shell;
+        QVERIFY(shell.start());
+        QListWidget* list = shell.window->dataKindList();
+        QVERIFY(!list->isVisible());
+        for (const char* name : {"SaveBtn", "DatenBtn", "ErgAnzBtn", "FaxDruckBtn", "MnDSpeichern"})
+            QVERIFY2(!shell.find(name)->isEnabled(), name);
+        QVERIFY(!shell.find<QMenu>("MnErgebnis")->menuAction()->isEnabled());
+
+        shell.find("NeuBtn")->trigger();
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->count(), 19);
+        QCOMPARE(list->currentRow(), -1);
+        for (const char* name : {"SaveBtn", "ErgAnzBtn", "FaxDruckBtn", "MnDSpeichern", "MnDSpeichernUnter"})
+            QVERIFY2(shell.find(name)->isEnabled(), name);
+        QVERIFY(!shell.find("DatenBtn")->isEnabled());
+        QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004015));
+        // Focus on the list alone opens no page.
+        list->activateWindow();
+        list->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QVERIFY(!shell.window->currentDialog());
+
+        shell.window->selectDataKindRow(0);
+        QCOMPARE(shell.page()->kind, 0);
+        QTest::keyClick(shell.page()->edit, Qt::Key_PageUp);
+        QCOMPARE(shell.page()->kind, 0);
+
+        shell.page()->edit->setText("400");
+        QPointer<FakePage> first = shell.page();
+        shell.page()->WeiterBtn->click();
+        QCOMPARE(shell.page()->kind, 1);
+        QCOMPARE(shell.app->project.data().Anschluss.Spannung, u16(400)); // stored on leave
+        QVERIFY(first);                                                   // released after pending events
+        Shell::flush();
+        QVERIFY(!first);
+
+        QTest::keyClick(shell.page()->edit, Qt::Key_PageDown);
+        QCOMPARE(shell.page()->kind, 2);
+        QTest::keyClick(shell.page()->edit, Qt::Key_PageUp);
+        QCOMPARE(shell.page()->kind, 1);
+        shell.page()->ZurueckBtn->click();
+        QCOMPARE(shell.page()->kind, 0);
+        QCOMPARE(list->currentRow(), 0);
+    }
+
+    void known_loss_shortens_the_list_and_leads_to_the_result() {
+        Shell shell;
+        QVERIFY(shell.start());
+        shell.find("NeuBtn")->trigger();
+        QListWidget* list = shell.window->dataKindList();
+        shell.window->selectDataKindRow(6);
+        shell.page()->chooseLossMode(VerlustBekannt);
+        QCOMPARE(list->count(), 8);
+        QCOMPARE(list->currentRow(), 6);
+        QCOMPARE(list->item(7)->text(), shell.text(1008018)); // "Ergebnis" is now index 7
+
+        shell.page()->WeiterBtn->click();
+        QCOMPARE(shell.resultBuilds, 1);
+        QVERIFY(shell.window->resultShown());
+        QVERIFY(!list->isVisible());
+        QVERIFY(shell.find("DatenBtn")->isEnabled());
+        QVERIFY(!shell.find("ErgAnzBtn")->isEnabled());
+        shell.window->showResult(false); // shown already: not built twice
+        QCOMPARE(shell.resultBuilds, 1);
+        shell.find("FaxAnzBtn")->trigger();
+        QCOMPARE(shell.faxBuilds, 1);
+        QVERIFY(shell.find("ErgAnzBtn")->isEnabled());
+        QCOMPARE(shell.window->currentDialog()->windowTitle(), shell.text(1004016));
+
+        // Esc goes back to data entry, on the page before "Ergebnis".
+        QTest::keyClick(shell.window->currentDialog(), Qt::Key_Escape);
+        QTest::qWait(1);
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->currentRow(), 6);
+        QVERIFY(!shell.find("DatenBtn")->isEnabled());
+
+        // Printing builds afresh, may be cancelled in the selection, and keeps the window as it is.
+        shell.cancelSelection = true;
+        shell.find("ErgDruckBtn")->trigger();
+        shell.cancelSelection = false;
+        shell.find("FaxDruckBtn")->trigger();
+        QCOMPARE(shell.printed, std::vector<std::string>{"inquiry"});
+        QCOMPARE(shell.cancelOffered, (std::vector<bool>{false, false, true, true}));
+        QCOMPARE(list->currentRow(), 6);
+
+        // Index 7 of a list filled without hiding is still the result while the loss is known.
+        shell.window->FillDataKindList(false);
+        shell.window->selectDataKindRow(7);
+        QCOMPARE(shell.resultBuilds, 3);
+    }
+
+    void real_pages_follow_the_wizard_and_the_loss_mode() {
+        Shell shell;
+        shell.services.createPage = [&shell](int kind, QWidget* parent) {
+            return CreatePage(kind, *shell.form, parent);
+        };
+        shell.services.createResultView = [&shell](const std::vector<std::string>& lines, bool,
+                                                   QWidget* parent) {
+            return CreateErgebnisView(*shell.form, lines, parent);
+        };
+        QVERIFY(shell.start());
+        shell.find("NeuBtn")->trigger();
+        shell.window->selectDataKindRow(0);
+        auto* person = qobject_cast<TPersonDlg*>(shell.window->currentDialog());
+        QVERIFY(person);
+        QTest::keyClicks(person->FirmaEdit, "Schaltbau");
+        QTest::keyClick(person->FirmaEdit, Qt::Key_PageDown);
+        QVERIFY(qobject_cast<TProjektDlg*>(shell.window->currentDialog()));
+        QCOMPARE(shell.app->project.data().Person.Firma.str(), std::string("Schaltbau"));
+
+        shell.window->selectDataKindRow(6);
+        auto* verlust = qobject_cast<TVerlustDlg*>(shell.window->currentDialog());
+        QVERIFY(verlust);
+        verlust->Gesamtverlust->button(VerlustBekannt)->click();
+        QCOMPARE(shell.window->dataKindList()->count(), 8);
+        verlust->WeiterBtn->click();
+        QVERIFY(shell.window->resultShown());
+        QCOMPARE(shell.app->project.data().Verlustleistung.Bekannt, u16(VerlustBekannt));
+
+        // From the report to the inquiry: once the report's view is gone, only the button of
+        // the view shown is disabled.
+        shell.find("FaxAnzBtn")->trigger();
+        Shell::flush();
+        QVERIFY(shell.find("ErgAnzBtn")->isEnabled());
+        QVERIFY(!shell.find("FaxAnzBtn")->isEnabled());
+        auto* view = qobject_cast<TErgebnisDlg*>(shell.window->currentDialog());
+        QVERIFY(view);
+        QTest::keyClick(view->ErgebnisMemo, Qt::Key_Escape);
+        QVERIFY(shell.window->dataKindList()->isVisible());
+        QCOMPARE(shell.window->dataKindList()->currentRow(), 6);
+
+        // A language switch on an open page translates it: back on the person page, in English.
+        shell.find("MnGOptionen")->trigger();
+        person = qobject_cast<TPersonDlg*>(shell.window->currentDialog());
+        QVERIFY(person);
+        QCOMPARE(person->windowTitle(), QString("Personal data"));
+        QCOMPARE(person->WeiterBtn->text(), QString("&Next"));
+    }
+
+    void save_and_open_round_trip_through_the_commands() {
+        Shell shell;
+        QVERIFY(shell.start());
+        shell.find("NeuBtn")->trigger();
+        shell.app->project.data().Projekt.Name = "Halle 3";
+        shell.ui.setNextFileName(shell.path("halle")); // no extension: ".Z20" is added
+        shell.find("SaveBtn")->trigger();
+        QVERIFY(QFile::exists(shell.path("halle.Z20")));
+        QCOMPARE(shell.app->projectFileName, shell.path("halle.Z20"));
+        QVERIFY(!shell.app->project.IsProjectModified());
+        QCOMPARE(shell.ui.fileDialogs, QStringList{shell.text(1004013)});
+
+        shell.app->project.data().Projekt.Name = "geändert";
+        shell.ui.setNextAnswer(mrNo); // do not save the change
+        shell.ui.setNextFileName(shell.path("halle.Z20"));
+        shell.find("OpenBtn")->trigger();
+        QCOMPARE(shell.ui.questions.last(), shell.text(1004003) + "\n" + shell.text(1004004));
+        QCOMPARE(shell.app->project.data().Projekt.Name.str(), std::string("Halle 3"));
+        QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004009) + shell.path("halle.Z20"));
+
+        // Open on an unchanged project asks nothing; cancelling the dialog leaves a new project.
+        shell.ui.setNextFileName(QString());
+        shell.find("OpenBtn")->trigger();
+        QCOMPARE(shell.app->project.data().Projekt.Name.str(), std::string());
+        QVERIFY(shell.app->projectFileName.isEmpty());
+        QVERIFY(shell.ui.allAnswersUsed());
+    }
+
+    void open_of_a_foreign_file_leaves_a_new_unnamed_project() {
+        Shell shell;
+        QVERIFY(shell.start());
+        static const char junk[] = "\x7f"
+                                   "ELF\x02\x01\x01\x00 binary junk";
+        shell.writeFile("fremd.Z20", QByteArray(junk, sizeof junk - 1));
+        shell.ui.setNextFileName(shell.path("fremd.Z20"));
+        shell.find("OpenBtn")->trigger();
+        QCOMPARE(shell.ui.errors, QStringList{shell.text(1004041) + shell.path("fremd.Z20")});
+        QVERIFY(shell.app->projectFileName.isEmpty());
+        QVERIFY(!shell.app->projectOpen);
+        QVERIFY(shell.app->project.data() == NewProject(shell.app->settings.data()));
+    }
+
+    void failed_save_keeps_the_project_modified_and_the_old_file() {
+        Shell shell;
+        QVERIFY(shell.start());
+        shell.find("NeuBtn")->trigger();
+        shell.ui.setNextFileName(shell.path("alt.Z20"));
+        shell.find("MnDSpeichernUnter")->trigger();
+        const QByteArray old = fileBytes(shell.path("alt.Z20"));
+        QVERIFY(!old.isEmpty());
+
+        shell.app->project.data().Projekt.Firma = "neu";
+        // A folder that cannot exist: its parent is a file.
+        const QString bad = shell.path("alt.Z20") + "/neu.Z20";
+        shell.ui.setNextFileName(bad);
+        shell.find("MnDSpeichernUnter")->trigger();
         QCOMPARE(shell.ui.errors.size(), 1);
-        QVERIFY(!shell.window);
+        QVERIFY(shell.ui.errors[0].contains(bad));
+        QVERIFY(shell.app->project.IsProjectModified());
+        QCOMPARE(fileBytes(shell.path("alt.Z20")), old);
     }
-    {
-        // An empty text table: the module message with code 1 (its path cleared), then the end.
-        Shell shell;
-        QFile::remove(shell.path("Xalto.zip"));
-        shell.writeFile("Lang_deu.txt", "");
-        QStringList messages;
-        shell.app->language.setModuleMessageHandler([&](const QString& m) { messages << m; });
-        QVERIFY(!shell.start());
-        // The module beside it is refused first (no version text, code 4).
-        QCOMPARE(messages.size(), 2);
-        QVERIFY(messages[0].endsWith("(#4)"));
-        QVERIFY(messages[1].endsWith("\"\" (#1)"));
-    }
-    {
-        // Garbage in the settings: read defaults, no language -> the options dialog.
-        Shell shell{QString()};
-        shell.writeFile("ZEK.INI", QByteArray("\x00\xff[[[Optionen\r\n=\r\n\x01", 17));
-        QVERIFY(shell.start());
-        QCOMPARE(shell.optionsRuns, 1);
-    }
-}
 
-void ShellTest::printers_that_are_gone_fall_back_to_the_default() {
-    Shell shell;
-    shell.writeFile("ZEK.INI", "[Optionen]\r\nSprache=zkdeu\r\n[Drucker]\r\nIndex=5\r\n[Fax]\r\nIndex=1\r\n");
-    shell.printers = 2; // positions 0 and 1 exist
-    QVERIFY(shell.start());
-    QCOMPARE(shell.ui.errors, QStringList{shell.text(1005098)});
-    QCOMPARE(shell.app->settings.data().Drucker.Index, -1);
-    QCOMPARE(shell.app->settings.data().Fax.Index, 1);
-}
-
-void ShellTest::new_project_walks_the_pages_in_list_order() {
-    Shell shell;
-    QVERIFY(shell.start());
-    QListWidget* list = shell.window->dataKindList();
-    QVERIFY(!list->isVisible());
-    for (const char* name : {"SaveBtn", "DatenBtn", "ErgAnzBtn", "FaxDruckBtn", "MnDSpeichern"})
-        QVERIFY2(!shell.find(name)->isEnabled(), name);
-    QVERIFY(!shell.find<QMenu>("MnErgebnis")->menuAction()->isEnabled());
-
-    shell.find("NeuBtn")->trigger();
-    QVERIFY(list->isVisible());
-    QCOMPARE(list->count(), 19);
-    QCOMPARE(list->currentRow(), -1);
-    for (const char* name : {"SaveBtn", "ErgAnzBtn", "FaxDruckBtn", "MnDSpeichern", "MnDSpeichernUnter"})
-        QVERIFY2(shell.find(name)->isEnabled(), name);
-    QVERIFY(!shell.find("DatenBtn")->isEnabled());
-    QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004015));
-    // Focus on the list alone opens no page.
-    list->activateWindow();
-    list->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
-    QVERIFY(!shell.window->currentDialog());
-
-    shell.window->selectDataKindRow(0);
-    QCOMPARE(shell.page()->kind, 0);
-    QVERIFY(!shell.page()->ZurueckBtn); // the first page has no Zurück
-    QTest::keyClick(shell.page()->edit, Qt::Key_PageUp);
-    QCOMPARE(shell.page()->kind, 0);
-
-    shell.page()->edit->setText("400");
-    QPointer<FakePage> first = shell.page();
-    shell.page()->WeiterBtn->click();
-    QCOMPARE(shell.page()->kind, 1);
-    QCOMPARE(shell.app->project.data().Anschluss.Spannung, u16(400)); // stored on leave
-    QVERIFY(first);                                                   // released after pending events
-    Shell::flush();
-    QVERIFY(!first);
-
-    QTest::keyClick(shell.page()->edit, Qt::Key_PageDown);
-    QCOMPARE(shell.page()->kind, 2);
-    QTest::keyClick(shell.page()->edit, Qt::Key_PageUp);
-    QCOMPARE(shell.page()->kind, 1);
-    shell.page()->ZurueckBtn->click();
-    QCOMPARE(shell.page()->kind, 0);
-    QCOMPARE(list->currentRow(), 0);
-}
-
-void ShellTest::known_loss_shortens_the_list_and_leads_to_the_result() {
-    Shell shell;
-    QVERIFY(shell.start());
-    shell.find("NeuBtn")->trigger();
-    QListWidget* list = shell.window->dataKindList();
-    shell.window->selectDataKindRow(6);
-    shell.page()->chooseLossMode(VerlustBekannt);
-    QCOMPARE(list->count(), 8);
-    QCOMPARE(list->currentRow(), 6);
-    QCOMPARE(list->item(7)->text(), shell.text(1008018)); // "Ergebnis" is now index 7
-
-    shell.page()->WeiterBtn->click();
-    QCOMPARE(shell.resultBuilds, 1);
-    QVERIFY(shell.window->resultShown());
-    QVERIFY(!list->isVisible());
-    QVERIFY(shell.find("DatenBtn")->isEnabled());
-    QVERIFY(!shell.find("ErgAnzBtn")->isEnabled());
-    shell.window->showResult(false); // shown already: not built twice
-    QCOMPARE(shell.resultBuilds, 1);
-    shell.find("FaxAnzBtn")->trigger();
-    QCOMPARE(shell.faxBuilds, 1);
-    QVERIFY(shell.find("ErgAnzBtn")->isEnabled());
-    QCOMPARE(shell.window->currentDialog()->windowTitle(), shell.text(1004016));
-
-    // Esc goes back to data entry, on the page before "Ergebnis".
-    QTest::keyClick(shell.window->currentDialog(), Qt::Key_Escape);
-    QTest::qWait(1);
-    QVERIFY(list->isVisible());
-    QCOMPARE(list->currentRow(), 6);
-    QVERIFY(!shell.find("DatenBtn")->isEnabled());
-
-    // Printing builds afresh, may be cancelled in the selection, and keeps the window as it is.
-    shell.cancelSelection = true;
-    shell.find("ErgDruckBtn")->trigger();
-    shell.cancelSelection = false;
-    shell.find("FaxDruckBtn")->trigger();
-    QCOMPARE(shell.printed, std::vector<std::string>{"inquiry"});
-    QCOMPARE(shell.cancelOffered, (std::vector<bool>{false, false, true, true}));
-    QCOMPARE(list->currentRow(), 6);
-
-    // Index 7 of a list filled without hiding is still the result while the loss is known.
-    shell.window->FillDataKindList(false);
-    shell.window->selectDataKindRow(7);
-    QCOMPARE(shell.resultBuilds, 3);
-}
-
-void ShellTest::abbruch_reloads_the_page_from_the_record() {
-    Shell shell;
-    QVERIFY(shell.start());
-    shell.find("NeuBtn")->trigger();
-    shell.window->selectDataKindRow(2);
-    shell.app->project.data().Anschluss.Spannung = 230;
-    shell.page()->LoadData();
-    shell.page()->edit->setText("999");
-    shell.page()->CancelBtn->click();
-    QCOMPARE(shell.page()->edit->text(), QString("230"));
-    QCOMPARE(shell.page()->kind, 2);
-}
-
-void ShellTest::real_pages_follow_the_wizard_and_the_loss_mode() {
-    Shell shell;
-    shell.services.createPage = [&shell](int kind, QWidget* parent) {
-        return CreatePage(kind, *shell.form, parent);
-    };
-    shell.services.createResultView = [&shell](const std::vector<std::string>& lines, bool, QWidget* parent) {
-        return CreateErgebnisView(*shell.form, lines, parent);
-    };
-    QVERIFY(shell.start());
-    shell.find("NeuBtn")->trigger();
-    shell.window->selectDataKindRow(0);
-    auto* person = qobject_cast<TPersonDlg*>(shell.window->currentDialog());
-    QVERIFY(person);
-    QTest::keyClicks(person->FirmaEdit, "Schaltbau");
-    person->CancelBtn->click(); // Abbruch: back to the record's (empty) company
-    QCOMPARE(person->FirmaEdit->text(), QString());
-    QTest::keyClicks(person->FirmaEdit, "Schaltbau");
-    QTest::keyClick(person->FirmaEdit, Qt::Key_PageDown);
-    QVERIFY(qobject_cast<TProjektDlg*>(shell.window->currentDialog()));
-    QCOMPARE(shell.app->project.data().Person.Firma.str(), std::string("Schaltbau"));
-
-    shell.window->selectDataKindRow(2);
-    auto* anschluss = qobject_cast<TAnschlussDlg*>(shell.window->currentDialog());
-    QVERIFY(anschluss);
-    anschluss->UEdit->clear();
-    QTest::keyClicks(anschluss->UEdit, "40a0"); // the letter is dropped as it is typed
-    QCOMPARE(anschluss->UEdit->text(), QString("400"));
-    anschluss->WeiterBtn->click();
-    QCOMPARE(shell.app->project.data().Anschluss.Spannung, u16(400));
-
-    shell.window->selectDataKindRow(6);
-    auto* verlust = qobject_cast<TVerlustDlg*>(shell.window->currentDialog());
-    QVERIFY(verlust);
-    verlust->Gesamtverlust->button(VerlustBekannt)->click();
-    QCOMPARE(shell.window->dataKindList()->count(), 8);
-    verlust->WeiterBtn->click();
-    QVERIFY(shell.window->resultShown());
-    QCOMPARE(shell.app->project.data().Verlustleistung.Bekannt, u16(VerlustBekannt));
-
-    // From the report to the inquiry: once the report's view is gone, only the button of
-    // the view shown is disabled.
-    shell.find("FaxAnzBtn")->trigger();
-    Shell::flush();
-    QVERIFY(shell.find("ErgAnzBtn")->isEnabled());
-    QVERIFY(!shell.find("FaxAnzBtn")->isEnabled());
-    auto* view = qobject_cast<TErgebnisDlg*>(shell.window->currentDialog());
-    QVERIFY(view);
-    QTest::keyClick(view->ErgebnisMemo, Qt::Key_Escape);
-    QVERIFY(shell.window->dataKindList()->isVisible());
-    QCOMPARE(shell.window->dataKindList()->currentRow(), 6);
-
-    // A language switch on an open page translates it: back on the person page, in English.
-    shell.find("MnGOptionen")->trigger();
-    person = qobject_cast<TPersonDlg*>(shell.window->currentDialog());
-    QVERIFY(person);
-    QCOMPARE(person->windowTitle(), QString("Personal data"));
-    QCOMPARE(person->WeiterBtn->text(), QString("&Next"));
-}
-
-void ShellTest::save_and_open_round_trip_through_the_commands() {
-    Shell shell;
-    QVERIFY(shell.start());
-    shell.find("NeuBtn")->trigger();
-    shell.app->project.data().Projekt.Name = "Halle 3";
-    shell.ui.setNextFileName(shell.path("halle")); // no extension: ".Z20" is added
-    shell.find("SaveBtn")->trigger();
-    QVERIFY(QFile::exists(shell.path("halle.Z20")));
-    QCOMPARE(shell.app->projectFileName, shell.path("halle.Z20"));
-    QVERIFY(!shell.app->project.IsProjectModified());
-    QCOMPARE(shell.ui.fileDialogs, QStringList{shell.text(1004013)});
-
-    shell.app->project.data().Projekt.Name = "geändert";
-    shell.ui.setNextAnswer(mrNo); // do not save the change
-    shell.ui.setNextFileName(shell.path("halle.Z20"));
-    shell.find("OpenBtn")->trigger();
-    QCOMPARE(shell.ui.questions.last(), shell.text(1004003) + "\n" + shell.text(1004004));
-    QCOMPARE(shell.app->project.data().Projekt.Name.str(), std::string("Halle 3"));
-    QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004009) + shell.path("halle.Z20"));
-
-    // Open on an unchanged project asks nothing; cancelling the dialog leaves a new project.
-    shell.ui.setNextFileName(QString());
-    shell.find("OpenBtn")->trigger();
-    QCOMPARE(shell.app->project.data().Projekt.Name.str(), std::string());
-    QVERIFY(shell.app->projectFileName.isEmpty());
-    QVERIFY(shell.ui.allAnswersUsed());
-}
-
-void ShellTest::open_of_a_foreign_file_leaves_a_new_unnamed_project() {
-    Shell shell;
-    QVERIFY(shell.start());
-    static const char junk[] = "\x7f"
-                               "ELF\x02\x01\x01\x00 binary junk";
-    shell.writeFile("fremd.Z20", QByteArray(junk, sizeof junk - 1));
-    shell.ui.setNextFileName(shell.path("fremd.Z20"));
-    shell.find("OpenBtn")->trigger();
-    QCOMPARE(shell.ui.errors, QStringList{shell.text(1004041) + shell.path("fremd.Z20")});
-    QVERIFY(shell.app->projectFileName.isEmpty());
-    QVERIFY(!shell.app->projectOpen);
-    QVERIFY(shell.app->project.data() == NewProject(shell.app->settings.data()));
-}
-
-void ShellTest::failed_save_keeps_the_project_modified_and_the_old_file() {
-    Shell shell;
-    QVERIFY(shell.start());
-    shell.find("NeuBtn")->trigger();
-    shell.ui.setNextFileName(shell.path("alt.Z20"));
-    shell.find("MnDSpeichernUnter")->trigger();
-    const QByteArray old = fileBytes(shell.path("alt.Z20"));
-    QVERIFY(!old.isEmpty());
-
-    shell.app->project.data().Projekt.Firma = "neu";
-    // A folder that cannot exist: its parent is a file.
-    const QString bad = shell.path("alt.Z20") + "/neu.Z20";
-    shell.ui.setNextFileName(bad);
-    shell.find("MnDSpeichernUnter")->trigger();
-    QCOMPARE(shell.ui.errors.size(), 1);
-    QVERIFY(shell.ui.errors[0].contains(bad));
-    QVERIFY(shell.app->project.IsProjectModified());
-    QCOMPARE(fileBytes(shell.path("alt.Z20")), old);
-}
-
-void ShellTest::save_after_import_never_overwrites_the_old_file() {
-    Shell shell;
-    QVERIFY(shell.start());
-    const QByteArray legacy(1220, '\0');
-    shell.writeFile("ALT.ZEK", legacy);
-    shell.ui.setNextFileName(shell.path("ALT.ZEK"));
-    shell.find("MnDImportieren")->trigger();
-    QVERIFY(shell.app->projectOpen);
-    QCOMPARE(shell.ui.fileDialogs.last(), shell.text(1004017));
-    QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004012) + shell.path("ALT.ZEK"));
-
-    shell.ui.setNextFileName(shell.path("ALT.Z20"));
-    shell.find("SaveBtn")->trigger();
-    QCOMPARE(shell.ui.proposedNames, QStringList{shell.path("ALT.Z20")});
-    QCOMPARE(fileBytes(shell.path("ALT.ZEK")), legacy);
-    QVERIFY(QFile::exists(shell.path("ALT.Z20")));
-
-    // A file too short for a version 1.1 record: the import stops with the file's error.
-    shell.writeFile("KURZ.ZEK", "zu kurz");
-    shell.ui.setNextFileName(shell.path("KURZ.ZEK"));
-    shell.find("MnDImportieren")->trigger();
-    QCOMPARE(shell.ui.errors.size(), 1);
-    QVERIFY(shell.ui.errors[0].contains("KURZ.ZEK"));
-}
-
-void ShellTest::a_file_named_at_start_is_opened_or_imported() {
-    struct Case {
-        const char* name;
-        QByteArray bytes;
-        bool legacy;
-    } cases[] = {
-        {"plan.z20", "[Projekt]\r\nName=Halle 7\r\n", false},
-        {"ALT.zek", QByteArray(1220, '\0'), true},
-    };
-    for (const Case& c : cases) {
+    void save_after_import_never_overwrites_the_old_file() {
         Shell shell;
         QVERIFY(shell.start());
-        shell.writeFile(c.name, c.bytes);
-        shell.window->commands().OpenGiven(shell.path(c.name));
+        const QByteArray legacy(1220, '\0');
+        shell.writeFile("ALT.ZEK", legacy);
+        shell.ui.setNextFileName(shell.path("ALT.ZEK"));
+        shell.find("MnDImportieren")->trigger();
         QVERIFY(shell.app->projectOpen);
-        QCOMPARE(shell.app->projectFileName, shell.path(c.name));
-        QCOMPARE(shell.window->commands().namedAfterLegacyFile(), c.legacy);
-        QVERIFY(shell.ui.fileDialogs.isEmpty() && shell.ui.errors.isEmpty());
+        QCOMPARE(shell.ui.fileDialogs.last(), shell.text(1004017));
+        QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004012) + shell.path("ALT.ZEK"));
+
+        shell.ui.setNextFileName(shell.path("ALT.Z20"));
+        shell.find("SaveBtn")->trigger();
+        QCOMPARE(shell.ui.proposedNames, QStringList{shell.path("ALT.Z20")});
+        QCOMPARE(fileBytes(shell.path("ALT.ZEK")), legacy);
+        QVERIFY(QFile::exists(shell.path("ALT.Z20")));
+
+        // A file too short for a version 1.1 record: the import stops with the file's error.
+        shell.writeFile("KURZ.ZEK", "zu kurz");
+        shell.ui.setNextFileName(shell.path("KURZ.ZEK"));
+        shell.find("MnDImportieren")->trigger();
+        QCOMPARE(shell.ui.errors.size(), 1);
+        QVERIFY(shell.ui.errors[0].contains("KURZ.ZEK"));
     }
-}
 
-void ShellTest::close_questions_and_cancel_keep_the_program_running() {
-    Shell shell;
-    QVERIFY(shell.start());
-    shell.find("NeuBtn")->trigger();
-    shell.app->project.data().Projekt.Firma = "x";
-    shell.app->settings.data().Gleichzeitigkeit.Leistungsteil = 70;
-    shell.ui.setNextAnswer(mrCancel); // project question
-    shell.ui.setNextAnswer(mrYes);    // settings question: written, but the cancel stands
-    QVERIFY(!shell.window->close());
-    QVERIFY(shell.window->isVisible());
-    QCOMPARE(shell.ui.questions.last(), shell.text(1004006) + "\n" + shell.text(1004007));
-    QVERIFY(QFile::exists(shell.path("ZEK.INI")));
-    QVERIFY(!shell.app->settings.IsSettingsModified());
-
-    shell.ui.setNextAnswer(mrNo); // project question; settings are saved, no second question
-    QVERIFY(shell.window->close());
-    QVERIFY(shell.ui.allAnswersUsed());
-}
-
-void ShellTest::new_on_an_unchanged_project_asks_and_delete_removes_files() {
-    Shell shell;
-    QVERIFY(shell.start());
-    shell.find("NeuBtn")->trigger();
-    shell.window->selectDataKindRow(1);
-    shell.ui.setNextAnswer(mrNo);
-    shell.find("MnDNeu")->trigger();
-    QCOMPARE(shell.ui.questions.last(), shell.text(1004005));
-    QCOMPARE(shell.page()->kind, 1); // answered No: nothing changed
-
-    shell.writeFile("weg.Z20", "[Person]\r\n");
-    shell.ui.setNextFileName(shell.path("weg.Z20"));
-    shell.find("MnDLoeschen")->trigger();
-    QVERIFY(!QFile::exists(shell.path("weg.Z20")));
-    QCOMPARE(shell.ui.fileDialogs.last(), shell.text(1004018));
-    shell.ui.setNextFileName(shell.path("weg.Z20"));
-    shell.find("MnDLoeschen")->trigger();
-    QCOMPARE(shell.ui.errors.size(), 1);
-    QVERIFY(shell.ui.errors[0].startsWith(shell.text(1004040) + shell.path("weg.Z20")));
-}
-
-void ShellTest::language_switch_translates_list_caption_and_menus() {
-    Shell shell;
-    QVERIFY(shell.start());
-    QCOMPARE(shell.find<QMenu>("MnDatei")->title(), QString("&Datei"));
-    shell.find("NeuBtn")->trigger();
-    shell.window->selectDataKindRow(3);
-    shell.page()->edit->setText("24");
-    shell.find("MnGOptionen")->trigger(); // the fake options dialog chooses English
-    QCOMPARE(shell.app->project.data().Anschluss.Spannung, u16(24)); // the page stored on the switch
-    QCOMPARE(shell.page()->kind, 0);
-    QCOMPARE(shell.window->dataKindList()->item(0)->text(), QString("Personal data"));
-    QVERIFY(shell.window->windowTitle().startsWith(shell.text(120000000)));
-    QCOMPARE(shell.find<QMenu>("MnDatei")->title(), QString("&File"));
-    QCOMPARE(shell.find("MnDNeu")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-}
-
-void ShellTest::help_requests_reach_the_right_file_and_topic() {
-    Shell shell;
-    std::vector<HelpRequest> shown;
-    const AppHelpHandler handler(shell.app->programDir(), shell.app->settings,
-                                 [&](const HelpRequest& r) { shown.push_back(r); });
-    shell.services.help = [&](int command, int data) { handler(command, static_cast<std::uint32_t>(data)); };
-    QVERIFY(shell.start());
-
-    const QString deu = shell.path("zek_deu.hlp");
-    struct Case {
-        const char* action;
-        HelpRequest expected;
-    } cases[] = {
-        {"MnHKontexthilfe", {deu, kHelpContext, 37}}, // main window 12000
-        {"HilfeBtn", {deu, kHelpContents, 0}},
-        {"MnHHilfeAnwenden", {deu, kHelpOnHelp, 0}},
-        {"MnPKuehlgeraete", {deu, kHelpContext, 110}},
-    };
-    for (const Case& c : cases) {
-        shell.find(c.action)->trigger();
-        QCOMPARE(shown.back(), c.expected);
+    void a_file_named_at_start_is_opened_or_imported() {
+        struct Case {
+            const char* name;
+            QByteArray bytes;
+            bool legacy;
+        } cases[] = {
+            {"plan.z20", "[Projekt]\r\nName=Halle 7\r\n", false},
+            {"ALT.zek", QByteArray(1220, '\0'), true},
+        };
+        for (const Case& c : cases) {
+            Shell shell;
+            QVERIFY(shell.start());
+            shell.writeFile(c.name, c.bytes);
+            shell.window->commands().OpenGiven(shell.path(c.name));
+            QVERIFY(shell.app->projectOpen);
+            QCOMPARE(shell.app->projectFileName, shell.path(c.name));
+            QCOMPARE(shell.window->commands().namedAfterLegacyFile(), c.legacy);
+            QVERIFY(shell.ui.fileDialogs.isEmpty() && shell.ui.errors.isEmpty());
+        }
     }
-}
+
+    void close_questions_and_cancel_keep_the_program_running() {
+        Shell shell;
+        QVERIFY(shell.start());
+        shell.find("NeuBtn")->trigger();
+        shell.app->project.data().Projekt.Firma = "x";
+        shell.app->settings.data().Gleichzeitigkeit.Leistungsteil = 70;
+        shell.ui.setNextAnswer(mrCancel); // project question
+        shell.ui.setNextAnswer(mrYes);    // settings question: written, but the cancel stands
+        QVERIFY(!shell.window->close());
+        QVERIFY(shell.window->isVisible());
+        QCOMPARE(shell.ui.questions.last(), shell.text(1004006) + "\n" + shell.text(1004007));
+        QVERIFY(QFile::exists(shell.path("ZEK.INI")));
+        QVERIFY(!shell.app->settings.IsSettingsModified());
+
+        shell.ui.setNextAnswer(mrNo); // project question; settings are saved, no second question
+        QVERIFY(shell.window->close());
+        QVERIFY(shell.ui.allAnswersUsed());
+    }
+
+    void new_on_an_unchanged_project_asks_and_delete_removes_files() {
+        Shell shell;
+        QVERIFY(shell.start());
+        shell.find("NeuBtn")->trigger();
+        shell.window->selectDataKindRow(1);
+        shell.ui.setNextAnswer(mrNo);
+        shell.find("MnDNeu")->trigger();
+        QCOMPARE(shell.ui.questions.last(), shell.text(1004005));
+        QCOMPARE(shell.page()->kind, 1); // answered No: nothing changed
+
+        shell.writeFile("weg.Z20", "[Person]\r\n");
+        shell.ui.setNextFileName(shell.path("weg.Z20"));
+        shell.find("MnDLoeschen")->trigger();
+        QVERIFY(!QFile::exists(shell.path("weg.Z20")));
+        QCOMPARE(shell.ui.fileDialogs.last(), shell.text(1004018));
+        shell.ui.setNextFileName(shell.path("weg.Z20"));
+        shell.find("MnDLoeschen")->trigger();
+        QCOMPARE(shell.ui.errors.size(), 1);
+        QVERIFY(shell.ui.errors[0].startsWith(shell.text(1004040) + shell.path("weg.Z20")));
+    }
+
+    void language_switch_translates_list_caption_and_menus() {
+        Shell shell;
+        QVERIFY(shell.start());
+        QCOMPARE(shell.find<QMenu>("MnDatei")->title(), QString("&Datei"));
+        shell.find("NeuBtn")->trigger();
+        shell.window->selectDataKindRow(3);
+        shell.page()->edit->setText("24");
+        shell.find("MnGOptionen")->trigger(); // the fake options dialog chooses English
+        QCOMPARE(shell.app->project.data().Anschluss.Spannung, u16(24)); // the page stored on the switch
+        QCOMPARE(shell.page()->kind, 0);
+        QCOMPARE(shell.window->dataKindList()->item(0)->text(), QString("Personal data"));
+        QVERIFY(shell.window->windowTitle().startsWith(shell.text(120000000)));
+        QCOMPARE(shell.find<QMenu>("MnDatei")->title(), QString("&File"));
+        QCOMPARE(shell.find("MnDNeu")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    }
+
+    void help_requests_reach_the_right_file_and_topic() {
+        Shell shell;
+        std::vector<HelpRequest> shown;
+        const AppHelpHandler handler(shell.app->programDir(), shell.app->settings,
+                                     [&](const HelpRequest& r) { shown.push_back(r); });
+        shell.services.help = [&](int command, int data) {
+            handler(command, static_cast<std::uint32_t>(data));
+        };
+        QVERIFY(shell.start());
+
+        const QString deu = shell.path("zek_deu.hlp");
+        struct Case {
+            const char* action;
+            HelpRequest expected;
+        } cases[] = {
+            {"MnHKontexthilfe", {deu, kHelpContext, 37}}, // main window 12000
+            {"HilfeBtn", {deu, kHelpContents, 0}},
+            {"MnHHilfeAnwenden", {deu, kHelpOnHelp, 0}},
+            {"MnPKuehlgeraete", {deu, kHelpContext, 110}},
+        };
+        for (const Case& c : cases) {
+            shell.find(c.action)->trigger();
+            QCOMPARE(shown.back(), c.expected);
+        }
+    }
+};
 
 QTEST_MAIN(ShellTest)
 #include "test_shell.moc"
