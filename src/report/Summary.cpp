@@ -55,8 +55,6 @@ std::string joined(const std::vector<std::string>& parts, const char* sep) {
     return out;
 }
 
-constexpr std::size_t kDateiBreite = 32;
-
 } // namespace
 
 Zusammenfassung Zusammenfassen(ProjectData& p, const DeviceTable& devices) {
@@ -82,14 +80,13 @@ Zusammenfassung Zusammenfassen(ProjectData& p, const DeviceTable& devices) {
     return z;
 }
 
-std::string ZusammenfassungKopf(bool csv) {
+std::string ZusammenfassungKopf(bool csv, std::size_t dateiBreite) {
     if (csv)
         return "file,surface_m2,loss_W,cooling_W,heating_off_W,heating_on_W,devices,error\n";
-    return padRight("file", kDateiBreite) +
-           " surface m2   loss W cooling W  heat off W  heat on W  devices\n";
+    return padRight("file", dateiBreite) + " surface m2   loss W cooling W  heat off W  heat on W  devices\n";
 }
 
-std::string ZusammenfassungZeile(const Zusammenfassung& z, bool csv) {
+std::string ZusammenfassungZeile(const Zusammenfassung& z, bool csv, std::size_t dateiBreite) {
     using S = TZEKCollection;
     if (csv) {
         if (!z.fehler.empty())
@@ -98,7 +95,7 @@ std::string ZusammenfassungZeile(const Zusammenfassung& z, bool csv) {
                S::Str(z.kuehlungW) + "," + S::Str(z.heizungAusW) + "," + S::Str(z.heizungEinW) + "," +
                csvField(joined(z.geraete, "; ")) + ",\n";
     }
-    const std::string file = padRight(z.datei, kDateiBreite);
+    const std::string file = padRight(z.datei, dateiBreite);
     if (!z.fehler.empty())
         return file + " " + z.fehler + "\n";
     const auto right = [](const std::string& s, std::size_t w) {

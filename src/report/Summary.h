@@ -2,6 +2,7 @@
 
 #include "core/ProjectData.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,8 +29,10 @@ struct Zusammenfassung {
 Zusammenfassung Zusammenfassen(ProjectData& p, const DeviceTable& devices);
 
 // A plain-text table (columns aligned, devices joined by "; ") or CSV (comma separated,
-// quoted where needed). Both are Windows-1252; each line ends in "\n".
-std::string ZusammenfassungKopf(bool csv);
-std::string ZusammenfassungZeile(const Zusammenfassung& z, bool csv);
+// quoted where needed). Both are Windows-1252; each line ends in "\n". The file column
+// of the table is `dateiBreite` characters wide (wider names push their row right).
+inline constexpr std::size_t kDateiBreite = 32;
+std::string ZusammenfassungKopf(bool csv, std::size_t dateiBreite = kDateiBreite);
+std::string ZusammenfassungZeile(const Zusammenfassung& z, bool csv, std::size_t dateiBreite = kDateiBreite);
 
 } // namespace zek

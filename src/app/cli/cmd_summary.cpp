@@ -6,7 +6,9 @@
 #include "core/Cp1252.h"
 #include "report/Summary.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -50,7 +52,11 @@ int runSummary(const QStringList& args) {
     if (const int rc = env.load(a, "summary"); rc != kExitOk)
         return rc;
 
-    writeOut(ZusammenfassungKopf(csv), utf8);
+    // The file column fits the longest name given, so the figures stand in columns.
+    std::size_t width = std::string_view("file").size();
+    for (const QString& file : a.files)
+        width = std::max(width, toCp1252(file).size());
+    writeOut(ZusammenfassungKopf(csv, width), utf8);
     int rc = kExitOk;
     Project project(env.settings());
     for (const QString& file : a.files) {
@@ -62,7 +68,7 @@ int runSummary(const QStringList& args) {
             rc = kExitInput;
         }
         z.datei = toCp1252(file);
-        writeOut(ZusammenfassungZeile(z, csv), utf8);
+        writeOut(ZusammenfassungZeile(z, csv, width), utf8);
     }
     std::fflush(stdout);
     return rc;
