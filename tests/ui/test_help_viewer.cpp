@@ -21,17 +21,16 @@ void writeFile(const QString& path, const QByteArray& content) {
 
 // A long document, so that a topic far down must be scrolled to.
 QByteArray document() {
-    QByteArray html =
-        "<html><head><meta charset=\"utf-8\"></head><body><h1><a name=\"contents\"></a>Inhalt</h1>";
-    for (int i = 0; i < 200; ++i)
-        html += "<p>Absatz " + QByteArray::number(i) + "</p>";
-    html += "<h2><a name=\"helponhelp\"></a>Hilfe verwenden</h2>";
-    for (int i = 0; i < 200; ++i)
-        html += "<p>Text " + QByteArray::number(i) + "</p>";
-    html += "<h2><a name=\"40\"></a>Schaltschrank</h2><p>Größe in mm</p>";
-    for (int i = 0; i < 200; ++i)
-        html += "<p>Ende " + QByteArray::number(i) + "</p>";
-    return html + "</body></html>";
+    const auto paragraphs = [](const QByteArray& word) {
+        QByteArray html;
+        for (int i = 0; i < 200; ++i)
+            html += "<p>" + word + " " + QByteArray::number(i) + "</p>";
+        return html;
+    };
+    return "<html><head><meta charset=\"utf-8\"></head><body><h1><a name=\"contents\"></a>Inhalt</h1>" +
+           paragraphs("Absatz") + "<h2><a name=\"helponhelp\"></a>Hilfe verwenden</h2>" + paragraphs("Text") +
+           "<h2><a name=\"40\"></a>Schaltschrank</h2><p>Größe in mm</p>" + paragraphs("Ende") +
+           "</body></html>";
 }
 
 } // namespace

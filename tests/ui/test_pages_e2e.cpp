@@ -62,10 +62,8 @@ template <class Rows> void typeRows(QWidget* page, const char* prefix, const Row
 
 QStringList readLines(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QString all = QString::fromUtf8(f.readAll());
-    all.remove(QLatin1Char('\r'));
+    f.open(QIODevice::ReadOnly);
+    QString all = QString::fromUtf8(f.readAll()).remove(QLatin1Char('\r'));
     if (all.endsWith(QLatin1Char('\n')))
         all.chop(1);
     return all.split(QLatin1Char('\n'));

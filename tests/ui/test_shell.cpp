@@ -126,6 +126,7 @@ struct Shell {
         window->show();
         return true;
     }
+    bool startNew() { return start() && (find("NeuBtn")->trigger(), true); }
     QString text(std::uint32_t n) const { return fromCp1252(app->language.GetLangText(n)); }
     template <class T = QAction> T* find(const char* name) const { return window->findChild<T*>(name); }
     FakePage* page() const { return qobject_cast<FakePage*>(window->currentDialog()); }
@@ -398,8 +399,7 @@ private slots:
 
     void known_loss_shortens_the_list_and_leads_to_the_result() {
         Shell shell;
-        QVERIFY(shell.start());
-        shell.find("NeuBtn")->trigger();
+        QVERIFY(shell.startNew());
         QListWidget* list = shell.window->dataKindList();
         shell.window->selectDataKindRow(6);
         shell.page()->chooseLossMode(VerlustBekannt);
@@ -451,8 +451,7 @@ private slots:
                                                    QWidget* parent) {
             return CreateErgebnisView(*shell.form, lines, parent);
         };
-        QVERIFY(shell.start());
-        shell.find("NeuBtn")->trigger();
+        QVERIFY(shell.startNew());
         shell.window->selectDataKindRow(0);
         auto* person = qobject_cast<TPersonDlg*>(shell.window->currentDialog());
         QVERIFY(person);
@@ -492,8 +491,7 @@ private slots:
 
     void save_and_open_round_trip_through_the_commands() {
         Shell shell;
-        QVERIFY(shell.start());
-        shell.find("NeuBtn")->trigger();
+        QVERIFY(shell.startNew());
         shell.app->project.data().Projekt.Name = "Halle 3";
         shell.ui.setNextFileName(shell.path("halle")); // no extension: ".Z20" is added
         shell.find("SaveBtn")->trigger();
@@ -518,24 +516,9 @@ private slots:
         QVERIFY(shell.ui.allAnswersUsed());
     }
 
-    void open_of_a_foreign_file_leaves_a_new_unnamed_project() {
-        Shell shell;
-        QVERIFY(shell.start());
-        static const char junk[] = "\x7f"
-                                   "ELF\x02\x01\x01\x00 binary junk";
-        shell.writeFile("fremd.Z20", QByteArray(junk, sizeof junk - 1));
-        shell.ui.setNextFileName(shell.path("fremd.Z20"));
-        shell.find("OpenBtn")->trigger();
-        QCOMPARE(shell.ui.errors, QStringList{shell.text(1004041) + shell.path("fremd.Z20")});
-        QVERIFY(shell.app->projectFileName.isEmpty());
-        QVERIFY(!shell.app->projectOpen);
-        QVERIFY(shell.app->project.data() == NewProject(shell.app->settings.data()));
-    }
-
     void failed_save_keeps_the_project_modified_and_the_old_file() {
         Shell shell;
-        QVERIFY(shell.start());
-        shell.find("NeuBtn")->trigger();
+        QVERIFY(shell.startNew());
         shell.ui.setNextFileName(shell.path("alt.Z20"));
         shell.find("MnDSpeichernUnter")->trigger();
         const QByteArray old = fileBytes(shell.path("alt.Z20"));
@@ -568,40 +551,47 @@ private slots:
         QCOMPARE(shell.ui.proposedNames, QStringList{shell.path("ALT.Z20")});
         QCOMPARE(fileBytes(shell.path("ALT.ZEK")), legacy);
         QVERIFY(QFile::exists(shell.path("ALT.Z20")));
-
-        // A file too short for a version 1.1 record: the import stops with the file's error.
-        shell.writeFile("KURZ.ZEK", "zu kurz");
-        shell.ui.setNextFileName(shell.path("KURZ.ZEK"));
-        shell.find("MnDImportieren")->trigger();
-        QCOMPARE(shell.ui.errors.size(), 1);
-        QVERIFY(shell.ui.errors[0].contains("KURZ.ZEK"));
     }
 
-    void a_file_named_at_start_is_opened_or_imported() {
+    void a_file_named_at_start_is_opened_imported_or_refused() {
+        static const char junk[] = "\x7f"
+                                   "ELF\x02\x01\x01\x00 binary junk";
         struct Case {
             const char* name;
             QByteArray bytes;
-            bool legacy;
+            bool legacy, refused;
         } cases[] = {
-            {"plan.z20", "[Projekt]\r\nName=Halle 7\r\n", false},
-            {"ALT.zek", QByteArray(1220, '\0'), true},
+            {"plan.z20", "[Projekt]\r\nName=Halle 7\r\n", false, false},
+            {"ALT.zek", QByteArray(1220, '\0'), true, false},
+            {"fremd.Z20", QByteArray(junk, sizeof junk - 1), false, true},
+            {"KURZ.ZEK", "zu kurz", true, true}, // too short for a version 1.1 record
         };
         for (const Case& c : cases) {
             Shell shell;
             QVERIFY(shell.start());
             shell.writeFile(c.name, c.bytes);
             shell.window->commands().OpenGiven(shell.path(c.name));
-            QVERIFY(shell.app->projectOpen);
-            QCOMPARE(shell.app->projectFileName, shell.path(c.name));
-            QCOMPARE(shell.window->commands().namedAfterLegacyFile(), c.legacy);
-            QVERIFY(shell.ui.fileDialogs.isEmpty() && shell.ui.errors.isEmpty());
+            QVERIFY(shell.ui.fileDialogs.isEmpty());
+            QCOMPARE(shell.app->projectOpen, !c.refused);
+            if (!c.refused) {
+                QCOMPARE(shell.app->projectFileName, shell.path(c.name));
+                QCOMPARE(shell.window->commands().namedAfterLegacyFile(), c.legacy);
+                QVERIFY(shell.ui.errors.isEmpty());
+                continue;
+            }
+            // The file's error, then a new unnamed project that a Save cannot write over the file.
+            QCOMPARE(shell.ui.errors.size(), 1);
+            QVERIFY(shell.ui.errors[0].contains(shell.path(c.name)));
+            if (!c.legacy)
+                QCOMPARE(shell.ui.errors[0], shell.text(1004041) + shell.path(c.name));
+            QVERIFY(shell.app->projectFileName.isEmpty());
+            QVERIFY(shell.app->project.data() == NewProject(shell.app->settings.data()));
         }
     }
 
     void close_questions_and_cancel_keep_the_program_running() {
         Shell shell;
-        QVERIFY(shell.start());
-        shell.find("NeuBtn")->trigger();
+        QVERIFY(shell.startNew());
         shell.app->project.data().Projekt.Firma = "x";
         shell.app->settings.data().Gleichzeitigkeit.Leistungsteil = 70;
         shell.ui.setNextAnswer(mrCancel); // project question
@@ -619,8 +609,7 @@ private slots:
 
     void new_on_an_unchanged_project_asks_and_delete_removes_files() {
         Shell shell;
-        QVERIFY(shell.start());
-        shell.find("NeuBtn")->trigger();
+        QVERIFY(shell.startNew());
         shell.window->selectDataKindRow(1);
         shell.ui.setNextAnswer(mrNo);
         shell.find("MnDNeu")->trigger();
