@@ -122,11 +122,9 @@ private slots:
         CountingPage first(f.ctx, 7);
         QVERIFY(first.WeiterBtn && first.HelpBtn && first.CancelBtn);
         QVERIFY(!first.ZurueckBtn);
-        QCOMPARE(first.WeiterBtn->property(kTagProperty).toInt(), 5);
-        QCOMPARE(first.CancelBtn->property(kTagProperty).toInt(), 3);
+        // (The buttons' tags are checked against their texts with the pages' texts.)
         CountingPage other(f.ctx, 15);
         QVERIFY(other.ZurueckBtn);
-        QCOMPARE(other.ZurueckBtn->property(kTagProperty).toInt(), 4);
         QCOMPARE(other.findChild<QWidget*>("Panel1")->height(), 43);
     }
 
