@@ -80,7 +80,7 @@ private slots:
 
     // ---- person and project --------------------------------------------------------
 
-    void text_pages_cut_at_the_field_and_abbruch_restores() {
+    void text_fields_cut_at_their_length_and_abbruch_restores() {
         PageFixture f;
         f.project.data().Projekt.Firma = "Alt GmbH";
         auto person = openPage(f, 0);
@@ -96,6 +96,15 @@ private slots:
         projekt->StoreData();
         QCOMPARE(f.project.data().Projekt.Firma.str(), std::string("Alt GmbH"));
         QVERIFY(f.project.data().Projekt.Projekt.empty());
+
+        // Designations take letters and are cut too; counts take digits only.
+        auto other = openPage(f, 17);
+        QTest::keyClicks(find(other.get(), "AnzahlEdit1"), "3x");
+        QTest::keyClicks(find(other.get(), "BezeichnungEdit1"), "Schaltnetzteil 24 V DC extra");
+        other->StoreData();
+        QCOMPARE(f.project.data().Sonstige[0].Anzahl, u16(3));
+        QCOMPARE(f.project.data().Sonstige[0].Bezeichnung.str(), std::string("Schaltnetzteil 24 V "));
+        QCOMPARE(f.beeps, 1);
     }
 
     // ---- cabinet -------------------------------------------------------------------
@@ -266,17 +275,6 @@ private slots:
         QCOMPARE(f.project.data().Netzteile[1].Typ, u16(3));
     }
 
-    void designations_take_letters_and_counts_do_not() {
-        PageFixture f;
-        auto page = openPage(f, 17);
-        QTest::keyClicks(find(page.get(), "AnzahlEdit1"), "3x");
-        QTest::keyClicks(find(page.get(), "BezeichnungEdit1"), "Schaltnetzteil 24 V DC extra");
-        page->StoreData();
-        QCOMPARE(f.project.data().Sonstige[0].Anzahl, u16(3));
-        QCOMPARE(f.project.data().Sonstige[0].Bezeichnung.str(), std::string("Schaltnetzteil 24 V "));
-        QCOMPARE(f.beeps, 1);
-    }
-
     void every_page_opens_on_a_hand_edited_record() {
         PageFixture f;
         ProjectData& p = f.project.data();
@@ -336,14 +334,11 @@ private slots:
             QCOMPARE(f.settings.data().Optionen.Sprache.str(), std::string(c.sprache));
             QCOMPARE(f.settings.IsSettingsModified(), c.ok);
         }
-    }
-
-    void directory_chooser_opens_at_an_existing_start() {
-        PageFixture f;
+        // The directory chooser opens at the start given, or at the current one when that is gone.
         const QString existing = QDir::tempPath();
-        TVerzeichnisDlg there(f.ctx, existing);
+        TVerzeichnisDlg there(first.ctx, existing);
         QCOMPARE(QDir(there.selectedDirectory()).canonicalPath(), QDir(existing).canonicalPath());
-        TVerzeichnisDlg gone(f.ctx, existing + "/does-not-exist-42");
+        TVerzeichnisDlg gone(first.ctx, existing + "/does-not-exist-42");
         QCOMPARE(QDir(gone.selectedDirectory()).canonicalPath(), QDir::current().canonicalPath());
     }
 
