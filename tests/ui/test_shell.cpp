@@ -543,7 +543,6 @@ private slots:
         QVERIFY(!shell.window->close());
         QVERIFY(shell.window->isVisible());
         QCOMPARE(shell.ui.questions.last(), shell.text(1004006) + "\n" + shell.text(1004007));
-        QVERIFY(QFile::exists(shell.path("ZEK.INI")));
         QVERIFY(!shell.app->settings.IsSettingsModified());
 
         shell.ui.setNextAnswer(mrNo); // project question; settings are saved, no second question
