@@ -53,20 +53,11 @@ TGrundSchaltschrankDlg::TGrundSchaltschrankDlg(FormContext& context, QWidget* pa
     : TMDIChild(context, 12035, parent) {
     setObjectName(QStringLiteral("GrundSchaltschrankDlg"));
     setWindowTitle(QStringLiteral("Grundeinstellungen Schaltschrank"));
-    auto* masse = new QGroupBox(QStringLiteral("Abmessungen"), this);
-    masse->setObjectName(QStringLiteral("AbmessungenGroup"));
-    masse->setProperty("tag", 10);
-    auto* mg = new QGridLayout(masse);
-    BreiteEdit = MakeNumEdit(this, QStringLiteral("BreiteEdit"), 4);
-    HoeheEdit = MakeNumEdit(this, QStringLiteral("HoeheEdit"), 4);
-    TiefeEdit = MakeNumEdit(this, QStringLiteral("TiefeEdit"), 4);
-    const QString dims[3] = {QStringLiteral("Breite"), QStringLiteral("Höhe"), QStringLiteral("Tiefe")};
-    QLineEdit* edits[3] = {BreiteEdit, HoeheEdit, TiefeEdit};
-    for (int i = 0; i < 3; ++i) {
-        mg->addWidget(MakeLabel(masse, dims[i], 11 + i), i, 0);
-        mg->addWidget(edits[i], i, 1);
-        mg->addWidget(MakeLabel(masse, QStringLiteral("in mm"), 14), i, 2);
-    }
+    const DimensionEdits dimensions = MakeDimensionsGroup(this);
+    QGroupBox* masse = dimensions.group;
+    BreiteEdit = dimensions.breite;
+    HoeheEdit = dimensions.hoehe;
+    TiefeEdit = dimensions.tiefe;
     Material = new TRadioGroup(this, QStringLiteral("Material"), QStringLiteral("Material"), 20,
                                {QStringLiteral("Stahlblech"), QStringLiteral("Kunststoff"),
                                 QStringLiteral("Aluminium"), QStringLiteral("Edelstahl")});

@@ -6,6 +6,7 @@
 #include "ui/pages/PageRules.h"
 
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -38,6 +39,24 @@ QLineEdit* MakeNumEdit(QWidget* parent, const QString& name, int maxLength, bool
     fitWidth(edit, std::max(maxLength, 3));
     AttachDigitFilter(edit, allowMinus);
     return edit;
+}
+
+DimensionEdits MakeDimensionsGroup(QWidget* form) {
+    auto* group = new QGroupBox(QStringLiteral("Abmessungen"), form);
+    group->setObjectName(QStringLiteral("AbmessungenGroup"));
+    group->setProperty("tag", 10);
+    auto* grid = new QGridLayout(group);
+    const DimensionEdits d{group, MakeNumEdit(form, QStringLiteral("BreiteEdit"), 4),
+                           MakeNumEdit(form, QStringLiteral("HoeheEdit"), 4),
+                           MakeNumEdit(form, QStringLiteral("TiefeEdit"), 4)};
+    const QString dims[3] = {QStringLiteral("Breite"), QStringLiteral("Höhe"), QStringLiteral("Tiefe")};
+    QLineEdit* edits[3] = {d.breite, d.hoehe, d.tiefe};
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(MakeLabel(group, dims[i], 11 + i), i, 0);
+        grid->addWidget(edits[i], i, 1);
+        grid->addWidget(MakeLabel(group, QStringLiteral("in mm"), 14), i, 2);
+    }
+    return d;
 }
 
 QLineEdit* MakeTextEdit(QWidget* parent, const QString& name, int maxLength) {

@@ -23,6 +23,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int tag, const QString& 
 // allowed), wide enough for its digits.
 QLineEdit* MakeNumEdit(QWidget* parent, const QString& name, int maxLength, bool allowMinus = false);
 
+// The "Abmessungen" box of the cabinet page and the default-cabinet dialog: width,
+// height and depth in mm, four digits each. The edits belong to `form`.
+struct DimensionEdits {
+    QGroupBox* group;
+    QLineEdit* breite;
+    QLineEdit* hoehe;
+    QLineEdit* tiefe;
+};
+DimensionEdits MakeDimensionsGroup(QWidget* form);
+
 // A free-text edit of maxLength characters.
 QLineEdit* MakeTextEdit(QWidget* parent, const QString& name, int maxLength);
 
