@@ -23,6 +23,12 @@ namespace {
 // A fixed printer list; a job "prints" into a PDF of the folder, the setup dialog picks a
 // scripted position (-2: cancelled).
 struct FakePrinters : PrinterSystem {
+    struct Job : DruckAuftrag {
+        QPdfWriter writer;
+        explicit Job(const QString& file) : writer(file) {}
+        QPagedPaintDevice& device() override { return writer; }
+        DruckerAntwort submit() override { return {}; }
+    };
     QStringList names{"Laser", "Faxtreiber", "Tinte"};
     QString defaultName = "Tinte";
     QString folder;
@@ -30,9 +36,10 @@ struct FakePrinters : PrinterSystem {
     QStringList opened;
     QStringList printerNames() const override { return names; }
     QString defaultPrinterName() const override { return defaultName; }
-    std::unique_ptr<QPagedPaintDevice> openPrinter(const QString& name, const QString& title) override {
+    DruckerAntwort printerState(const QString&) const override { return {}; }
+    std::unique_ptr<DruckAuftrag> openPrinter(const QString& name, const QString& title) override {
         opened << name + "|" + title;
-        return std::make_unique<QPdfWriter>(folder + "/printer.pdf");
+        return std::make_unique<Job>(folder + "/printer.pdf");
     }
     bool setupDialog(QWidget*) override {
         if (setupChoice != -2)
@@ -81,25 +88,30 @@ private slots:
         using A = DruckAusgang;
         const struct {
             bool printers;
+            const char* standard; // the default printer
             int index, oben;
             const char* answer; // file name given in the dialog; "-" no dialog
             A outcome;
             const char* file;
+            const char* printer; // where the job went
         } cases[] = {
-            {true, 1, 20, "-", A::Gedruckt, "printer.pdf"},     // printer at its position
-            {true, -1, 20, "-", A::Gedruckt, "printer.pdf"},    // default printer
-            {true, 5, 20, "aus", A::PdfGespeichert, "aus.pdf"}, // printer gone
-            {false, -1, 20, "b.pdf", A::PdfGespeichert, "b.pdf"},
-            {false, -1, 20, "", A::Abgebrochen, ""},
-            {false, 0, 20, "x/y.pdf", A::Fehler, ""}, // pdf folder missing
-            {true, 0, 200, "-", A::Fehler, ""},       // margins beyond the page
+            {true, "Tinte", 1, 20, "-", A::Gedruckt, "printer.pdf", "Faxtreiber"}, // printer at its position
+            {true, "Tinte", -1, 20, "-", A::Gedruckt, "printer.pdf", "Tinte"},     // default printer
+            {true, "Laser", 2, 20, "-", A::Gedruckt, "printer.pdf", "Tinte"},      // the last position
+            {true, "Laser", 3, 20, "-", A::Gedruckt, "printer.pdf", "Laser"},      // gone: the default
+            {true, "", 3, 20, "-", A::Gedruckt, "printer.pdf", "Laser"},           // no default: the first
+            {false, "", -1, 20, "b.pdf", A::PdfGespeichert, "b.pdf", ""},
+            {false, "", -1, 20, "", A::Abgebrochen, "", ""},
+            {false, "", 0, 20, "x/y.pdf", A::Fehler, "", ""},     // pdf folder missing
+            {true, "Tinte", 0, 200, "-", A::Fehler, "", "Laser"}, // margins beyond the page
         };
         for (const auto& c : cases) {
             QTemporaryDir dir;
             FakePrinters system;
             system.folder = dir.path();
+            system.defaultName = c.standard;
             if (!c.printers)
-                system.names.clear(), system.defaultName.clear();
+                system.names.clear();
             ScriptedInteraction ui;
             if (QString(c.answer) != "-")
                 ui.setNextFileName(*c.answer ? dir.filePath(c.answer) : QString());
@@ -109,8 +121,7 @@ private slots:
             QCOMPARE(int(r), int(c.outcome));
             QVERIFY(ui.allAnswersUsed());
             QCOMPARE(ui.errors.size(), c.outcome == A::Fehler ? 1 : 0);
-            if (c.outcome == A::Gedruckt)
-                QCOMPARE(system.opened.value(0), system.printerName(c.index) + "|ZEK 2.2 - anlage.Z20");
+            QCOMPARE(system.opened.value(0), *c.printer ? c.printer + QString("|ZEK 2.2 - anlage.Z20") : "");
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), *c.file ? QStringList{c.file} : QStringList());
         }
     }

@@ -1,8 +1,17 @@
 #include "ui/result/PrinterSystem.h"
 
+#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#ifdef ZEK_HAVE_CUPS
+#include <QFile>
+#include <QPdfWriter>
+#include <QTemporaryFile>
+#include <cstring>
+#include <cups/cups.h>
+#endif
 
 namespace zek {
 
@@ -13,23 +22,20 @@ QString PrinterSystem::printerName(int index) const {
     return index >= 0 && index < names.size() ? names.at(index) : QString();
 }
 
+QString PrinterSystem::printerFor(int index) const {
+    const QStringList names = printerNames();
+    if (index >= 0 && index < names.size())
+        return names.at(index);
+    const QString standard = defaultPrinterName();
+    return standard.isEmpty() ? names.value(0) : standard;
+}
+
 QStringList SystemPrinters::printerNames() const {
     return QPrinterInfo::availablePrinterNames();
 }
 
 QString SystemPrinters::defaultPrinterName() const {
     return QPrinterInfo::defaultPrinterName();
-}
-
-std::unique_ptr<QPagedPaintDevice> SystemPrinters::openPrinter(const QString& name, const QString& jobTitle) {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull())
-        return nullptr;
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    printer->setDocName(jobTitle);
-    if (!printer->isValid())
-        return nullptr;
-    return printer;
 }
 
 bool SystemPrinters::setupDialog(QWidget* parent) {
@@ -47,5 +53,150 @@ bool SystemPrinters::setupDialog(QWidget* parent) {
     setCurrentIndex(chosen.isEmpty() ? -1 : int(printerNames().indexOf(chosen)));
     return true;
 }
+
+#ifdef ZEK_HAVE_CUPS
+
+namespace {
+
+// Nothing that talks to the scheduler waits longer than this for an answer.
+constexpr int kWarteSekunden = 30;
+
+// A connection of its own to the scheduler, so that a scheduler that is gone is told
+// apart from one that refuses, and a silent one is given up after a while.
+class CupsVerbindung {
+public:
+    CupsVerbindung()
+        : m_http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                              kWarteSekunden * 1000, nullptr)) {
+        if (m_http)
+            httpSetTimeout(
+                m_http, kWarteSekunden, [](http_t*, void*) { return 0; }, nullptr);
+    }
+    ~CupsVerbindung() { httpClose(m_http); }
+    CupsVerbindung(const CupsVerbindung&) = delete;
+    CupsVerbindung& operator=(const CupsVerbindung&) = delete;
+
+    http_t* http() const { return m_http; }
+    // The answer to the last call that failed.
+    DruckerAntwort fehler() const {
+        const QString detail = QString::fromUtf8(cupsLastErrorString());
+        if (!m_http || httpError(m_http) != 0 || cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+            return {DruckerZustand::Unerreichbar, detail};
+        if (cupsLastError() == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
+            return {DruckerZustand::NimmtNichtAn, detail};
+        return {DruckerZustand::Fehler, detail};
+    }
+
+private:
+    http_t* m_http;
+};
+
+// The pages are written into a PDF file first and handed to CUPS as a whole, so that
+// whether CUPS took the job is known (Qt's own CUPS printing does not tell).
+class CupsAuftrag : public DruckAuftrag {
+public:
+    CupsAuftrag(const QString& printer, const QString& title) : m_printer(printer), m_title(title) {}
+
+    bool open(const QPageLayout& layout) {
+        if (!m_file.open())
+            return false;
+        m_writer = std::make_unique<QPdfWriter>(&m_file);
+        m_writer->setPageLayout(layout);
+        return true;
+    }
+    QPagedPaintDevice& device() override { return *m_writer; }
+
+    DruckerAntwort submit() override {
+        m_writer.reset();
+        if (!m_file.flush())
+            return {DruckerZustand::Fehler, m_file.errorString()};
+        const CupsVerbindung cups;
+        if (!cups.http())
+            return cups.fehler();
+        const int job = cupsPrintFile2(cups.http(), m_printer.toUtf8().constData(),
+                                       QFile::encodeName(m_file.fileName()).constData(),
+                                       m_title.toUtf8().constData(), 0, nullptr);
+        return job > 0 ? DruckerAntwort{} : cups.fehler();
+    }
+
+private:
+    QString m_printer, m_title;
+    QTemporaryFile m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+};
+
+} // namespace
+
+DruckerAntwort SystemPrinters::printerState(const QString& name) const {
+    const CupsVerbindung cups;
+    cups_dest_t* dest =
+        cups.http() ? cupsGetNamedDest(cups.http(), name.toUtf8().constData(), nullptr) : nullptr;
+    if (!dest)
+        return cups.fehler();
+    const auto option = [dest](const char* key) {
+        const char* value = cupsGetOption(key, dest->num_options, dest->options);
+        return value ? QByteArray(value) : QByteArray();
+    };
+    DruckerAntwort antwort{DruckerZustand::Bereit, QString::fromUtf8(option("printer-state-message"))};
+    if (option("printer-is-accepting-jobs") == "false")
+        antwort.zustand = DruckerZustand::NimmtNichtAn;
+    else if (option("printer-state").toInt() == IPP_PSTATE_STOPPED)
+        antwort.zustand = DruckerZustand::Angehalten;
+    cupsFreeDests(1, dest);
+    return antwort;
+}
+
+std::unique_ptr<DruckAuftrag> SystemPrinters::openPrinter(const QString& name, const QString& jobTitle) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        return nullptr;
+    // The printer's default paper, with its printable area as the margins: the drawing
+    // is measured from there, as on the printer itself. (A new QPrinter starts on the
+    // paper of the locale, whatever the printer's default.)
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageSize(info.defaultPageSize());
+    QPageLayout layout = printer.pageLayout();
+    layout.setMargins(layout.minimumMargins());
+    auto job = std::make_unique<CupsAuftrag>(name, jobTitle);
+    if (!job->open(layout))
+        return nullptr;
+    return job;
+}
+
+#else
+
+namespace {
+
+// Without CUPS the platform's printing takes the job and does not tell how it went.
+class QtAuftrag : public DruckAuftrag {
+public:
+    QtAuftrag(const QPrinterInfo& info, const QString& title) : m_printer(info, QPrinter::HighResolution) {
+        m_printer.setDocName(title);
+    }
+    QPagedPaintDevice& device() override { return m_printer; }
+    DruckerAntwort submit() override { return {}; }
+    bool valid() const { return m_printer.isValid(); }
+
+private:
+    QPrinter m_printer;
+};
+
+} // namespace
+
+DruckerAntwort SystemPrinters::printerState(const QString&) const {
+    return {};
+}
+
+std::unique_ptr<DruckAuftrag> SystemPrinters::openPrinter(const QString& name, const QString& jobTitle) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        return nullptr;
+    auto job = std::make_unique<QtAuftrag>(info, jobTitle);
+    if (!job->valid())
+        return nullptr;
+    return job;
+}
+
+#endif
 
 } // namespace zek

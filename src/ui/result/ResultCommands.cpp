@@ -49,6 +49,33 @@ DruckAusgang alsPdf(const std::vector<std::string>& lines, const PrinterBlock& b
     return DruckAusgang::PdfGespeichert;
 }
 
+// Why the printer printed nothing, in the user's language, with the print system's own
+// words when it gave any.
+QString ablehnung(const TextSource& texts, const QString& printer, const DruckerAntwort& antwort) {
+    QString message;
+    switch (antwort.zustand) {
+    case DruckerZustand::Angehalten:
+        message =
+            text(texts, kTextDruckerAngehalten, "Der Drucker „%s“ ist angehalten. Es wurde nichts gedruckt.");
+        break;
+    case DruckerZustand::NimmtNichtAn:
+        message = text(texts, kTextDruckerNimmtNichtAn,
+                       "Der Drucker „%s“ nimmt keine Aufträge an. Es wurde nichts gedruckt.");
+        break;
+    case DruckerZustand::Unerreichbar:
+        message =
+            text(texts, kTextDrucksystemFehlt, "Das Drucksystem antwortet nicht. Es wurde nichts gedruckt.");
+        break;
+    default:
+        message = text(texts, kTextDruckFehler, "Der Druckauftrag konnte nicht ausgeführt werden.");
+        break;
+    }
+    message.replace(QLatin1String("%s"), printer);
+    if (!antwort.detail.isEmpty())
+        message += QStringLiteral(" (") + antwort.detail + QLatin1Char(')');
+    return message;
+}
+
 } // namespace
 
 TErgebnisDlg* CreateErgebnisView(FormContext& context, const std::vector<std::string>& lines,
@@ -61,20 +88,32 @@ TErgebnisDlg* CreateErgebnisView(FormContext& context, const std::vector<std::st
 DruckAusgang DruckeZeilen(const std::vector<std::string>& lines, const PrinterBlock& block,
                           const QString& projectFileName, PrinterSystem& printers, UserInteraction& ui,
                           const TextSource& texts) {
-    // The block's printer becomes the current one; a position that no longer exists, or
-    // a system without any default printer, leaves the PDF file as the only way out.
+    // The block's printer becomes the current one. A position that no longer exists
+    // prints on the default printer; only a system without any printer leaves the PDF file.
     printers.setCurrentIndex(block.Index);
-    const QString name = printers.printerName(block.Index);
+    const QString name = printers.printerFor(block.Index);
     const QString title = DruckJobTitel(projectFileName);
-    std::unique_ptr<QPagedPaintDevice> device = name.isEmpty() ? nullptr : printers.openPrinter(name, title);
-    if (!device)
+    if (name.isEmpty())
         return alsPdf(lines, block, projectFileName, ui, texts,
                       text(texts, kTextKeinDruckerPdf, "Kein Drucker verfügbar: Ausdruck als PDF speichern"));
-    const DruckErgebnis r = Drucke(lines, block, title, *device, texts);
+    const auto nichtGedruckt = [&](const DruckerAntwort& antwort) {
+        ui.error(ablehnung(texts, name, antwort));
+        return DruckAusgang::Fehler;
+    };
+    const DruckerAntwort zustand = printers.printerState(name);
+    if (zustand.zustand != DruckerZustand::Bereit)
+        return nichtGedruckt(zustand);
+    const std::unique_ptr<DruckAuftrag> job = printers.openPrinter(name, title);
+    if (!job)
+        return nichtGedruckt({DruckerZustand::Fehler, {}});
+    const DruckErgebnis r = Drucke(lines, block, title, job->device(), texts);
     if (!r.ok) {
         ui.error(r.fehler);
         return DruckAusgang::Fehler;
     }
+    const DruckerAntwort antwort = job->submit();
+    if (antwort.zustand != DruckerZustand::Bereit)
+        return nichtGedruckt(antwort);
     return DruckAusgang::Gedruckt;
 }
 

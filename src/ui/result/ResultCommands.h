@@ -41,9 +41,13 @@ inline constexpr std::uint32_t kTextPdfTitel = 1010005;       // file dialog of 
 inline constexpr std::uint32_t kTextPdfFilter = 1010006;      // "PDF-Dateien (*.pdf)"
 inline constexpr std::uint32_t kTextKeinDruckerPdf = 1010007; // file dialog when no printer can be used
 inline constexpr std::uint32_t kTextKeinDrucker = 1010008;    // printer name shown when there is none
+// Printers that print nothing: %s is the printer's name.
+inline constexpr std::uint32_t kTextDruckerAngehalten = 1010009;
+inline constexpr std::uint32_t kTextDruckerNimmtNichtAn = 1010010;
+inline constexpr std::uint32_t kTextDrucksystemFehlt = 1010011; // the print system does not answer
 
 enum class DruckAusgang {
-    Gedruckt, // sent to the printer
+    Gedruckt, // the printer took the job
     PdfGespeichert,
     Abgebrochen, // the user cancelled the file dialog; nothing was written
     Fehler,      // reported to the user in an error box
@@ -55,9 +59,10 @@ TErgebnisDlg* CreateErgebnisView(FormContext& context, const std::vector<std::st
                                  QWidget* parent = nullptr);
 
 // Prints the lines on the printer of the block (the settings' `Drucker` block for the
-// report, `Fax` for the inquiry). When that printer does not exist, or there is no
-// default printer, the user is asked for a PDF file instead and the PDF is written
-// there. Failures are shown in an error box.
+// report, `Fax` for the inquiry); a position that no longer exists prints on the default
+// printer. Only when there is no printer at all the user is asked for a PDF file instead.
+// A printer that is stopped, refuses the job or cannot be reached prints nothing, and
+// the user is told so in an error box, as with every other failure.
 DruckAusgang DruckeZeilen(const std::vector<std::string>& lines, const PrinterBlock& block,
                           const QString& projectFileName, PrinterSystem& printers, UserInteraction& ui,
                           const TextSource& texts);
