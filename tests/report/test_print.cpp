@@ -1,15 +1,20 @@
+#include "PdfText.h"
 #include "core/TextSource.h"
+#include "io/SettingsFile.h"
 #include "report/print/Drucke.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QProcess>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zek;
+using namespace zek::test;
 
 namespace {
 
@@ -39,39 +44,6 @@ PrinterBlock block(std::uint16_t links, std::uint16_t oben, std::uint16_t unten)
     return {links, oben, 10, unten, -1};
 }
 
-QString tool(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString info(const QString& pdf, const QString& key) {
-    const QRegularExpression re("^" + key + ":\\s*(.*)$", QRegularExpression::MultilineOption);
-    return re.match(tool("pdfinfo", {pdf})).captured(1).trimmed();
-}
-
-struct Word {
-    int page;
-    QString text;
-    double x, y; // top left of the glyph box, in points from the page's top left corner
-};
-
-std::vector<Word> words(const QString& pdf) {
-    std::vector<Word> result;
-    int page = -1;
-    const QRegularExpression re("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>");
-    for (auto it = re.globalMatch(tool("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith("<page"))
-            ++page;
-        else
-            result.push_back({page, m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
-    }
-    return result;
-}
-
-constexpr double kPt = 72.0 / 254.0; // points per 0.1 mm
 Texts texts;
 
 } // namespace
@@ -126,17 +98,17 @@ TEST(DruckePdf, places_each_line_at_its_margins_on_as_many_pages_as_needed) {
         DruckePdf(lines, block(20, 20, 20), DruckJobTitel("C:\\P\\anlage.Z20"), pdf, texts);
     ASSERT_TRUE(r.ok) << r.fehler.toStdString();
     EXPECT_EQ(r.seiten, 3);
-    EXPECT_EQ(info(pdf, "Pages"), "3");
-    EXPECT_EQ(info(pdf, "Title"), "ZEK 2.2 - anlage.Z20");
-    EXPECT_EQ(info(pdf, "Page size"), "595 x 842 pts (A4)");
-    const auto w = words(pdf);
+    EXPECT_EQ(pdfInfo(pdf, "Pages"), "3");
+    EXPECT_EQ(pdfInfo(pdf, "Title"), "ZEK 2.2 - anlage.Z20");
+    EXPECT_EQ(pdfInfo(pdf, "Page size"), "595 x 842 pts (A4)");
+    const auto w = pdfWords(pdf);
     ASSERT_EQ(w.size(), 120u);
     for (std::size_t i = 0; i < w.size(); ++i) {
         EXPECT_EQ(w[i].text.toStdString(), lines[i]);
         EXPECT_EQ(w[i].page, int(i / 52)) << lines[i];
         // Top 200 + 46 (i mod 52), left 200; the glyph box starts within half a mm of the cell top.
-        EXPECT_NEAR(w[i].y, (200 + 46 * (i % 52)) * kPt, 5 * kPt) << lines[i];
-        EXPECT_NEAR(w[i].x, 200 * kPt, 5 * kPt) << lines[i];
+        EXPECT_NEAR(w[i].y, (200 + 46 * (i % 52)) * kPtPerUnit, 5 * kPtPerUnit) << lines[i];
+        EXPECT_NEAR(w[i].x, 200 * kPtPerUnit, 5 * kPtPerUnit) << lines[i];
     }
 }
 
@@ -146,14 +118,14 @@ TEST(DruckePdf, long_lines_run_past_the_right_margin_unwrapped_and_keep_their_ch
     const std::vector<std::string> lines = {"Bericht", "", "K\xfchlger\xe4t \x80 5", std::string(100, 'X'),
                                             "Ende"};
     ASSERT_TRUE(DruckePdf(lines, block(10, 10, 10), "", pdf, texts).ok);
-    EXPECT_TRUE(tool("pdftotext", {"-layout", pdf, "-"}).contains(QString::fromUtf8("Kühlgerät € 5")));
-    const auto w = words(pdf);
+    EXPECT_TRUE(pdfTool("pdftotext", {"-layout", pdf, "-"}).contains(QString::fromUtf8("Kühlgerät € 5")));
+    const auto w = pdfWords(pdf);
     ASSERT_EQ(w.size(), 6u);
-    EXPECT_NEAR(w[1].y - w[0].y, 2 * 46 * kPt, 0.1); // the empty line takes its pitch
+    EXPECT_NEAR(w[1].y - w[0].y, 2 * 46 * kPtPerUnit, 0.1); // the empty line takes its pitch
     // 180 mm between the margins hold 180 / 2.46 = 73 characters; the viewer keeps those up to
     // the paper's edge, (210 - 10) / 2.46 = 81, and the next line follows one pitch below.
     EXPECT_GE(w[4].text.size(), 80);
-    EXPECT_NEAR(w[5].y - w[4].y, 46 * kPt, 0.1);
+    EXPECT_NEAR(w[5].y - w[4].y, 46 * kPtPerUnit, 0.1);
 }
 
 TEST(DruckePdf, failures_are_reported_and_never_leave_a_file_behind) {
@@ -178,4 +150,28 @@ TEST(DruckePdf, failures_are_reported_and_never_leave_a_file_behind) {
     ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
     EXPECT_EQ(alt.readAll(), "alt");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"alt.pdf"});
+}
+
+TEST(DruckSchrift, the_shipped_margins_fit_the_widest_report_and_inquiry_line_on_a4_and_letter) {
+    // The widest line of the example reports and inquiries (the 79-column rule and the
+    // lines as wide), in the print font on a PDF page: 79 x 0.6 x 4.1 mm = 194.3 mm.
+    QBuffer sink;
+    sink.open(QIODevice::WriteOnly);
+    QPdfWriter page(&sink);
+    const QFontMetricsF metrics(DruckSchrift(), &page);
+    double widest = 0;
+    for (const QString& name : QDir(ZEK_SOURCE_DIR "/data/examples").entryList({"*.txt"}, QDir::Files)) {
+        QFile file(ZEK_SOURCE_DIR "/data/examples/" + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(QRegularExpression("\r?\n")))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    EXPECT_NEAR(widest, 79 * 0.6 * kDruckSchrifthoehe, 1.0);
+
+    // Printable widths in 0.1 mm with a hardware margin of 4 mm on either side.
+    Settings settings;
+    ReadSettings(settings, ZEK_SOURCE_DIR "/data/ZEK.DEF");
+    for (const int printable : {2100 - 80, 2159 - 80}) // A4, US Letter
+        for (const PrinterBlock& b : {settings.data().Drucker, settings.data().Fax})
+            EXPECT_LE((b.LinkerRand + b.RechterRand) * 10 + widest, printable);
 }

@@ -66,6 +66,14 @@ std::vector<ZeilenPosition> Seitenumbruch(std::size_t count, const PrinterBlock&
     return result;
 }
 
+QFont DruckSchrift() {
+    QFont font(QString::fromLatin1(kDruckSchriftart));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(kDruckSchrifthoehe);
+    return font;
+}
+
 QString Namensteil(const QString& projectFileName) {
     const qsizetype cut = std::max({projectFileName.lastIndexOf(QLatin1Char('\\')),
                                     projectFileName.lastIndexOf(QLatin1Char('/')),
@@ -114,11 +122,7 @@ DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& 
     const double skala = std::min(double(device.width()) / breite, double(device.height()) / seitenhoehe);
     painter.scale(skala, skala);
 
-    QFont font(QString::fromLatin1(kDruckSchriftart));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPixelSize(kDruckSchrifthoehe);
-    painter.setFont(font);
+    painter.setFont(DruckSchrift());
     painter.setPen(Qt::black);
 
     // The text box only anchors the top left corner: the line is drawn unclipped and

@@ -2,6 +2,7 @@
 
 #include "core/SettingsData.h"
 
+#include <QFont>
 #include <QString>
 #include <string>
 #include <vector>
@@ -21,6 +22,9 @@ inline constexpr const char* kDruckSchriftart = "Courier New";
 inline constexpr std::uint32_t kTextRaenderZuGross = 1010002;      // margins leave no room for a line
 inline constexpr std::uint32_t kTextDruckFehler = 1010003;         // the printer refused the job
 inline constexpr std::uint32_t kTextPdfNichtGeschrieben = 1010004; // PDF file not written, + name
+
+// The fixed-pitch print font, its character height in 0.1 mm (the painter's unit).
+QFont DruckSchrift();
 
 // Where one line lands: page number (from 0) and the top left corner in 0.1 mm.
 struct ZeilenPosition {
