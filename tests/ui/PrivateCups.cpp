@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
@@ -33,15 +34,17 @@ QString description(const TestQueue& q) {
     const QString size = QStringLiteral("\"<</PageSize[%1 %2]/ImagingBBox null>>setpagedevice\"\n")
                              .arg(q.breitePt)
                              .arg(q.hoehePt);
-    QString ppd = QStringLiteral("*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-                                 "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n"
-                                 "*PCFileName: \"ZEKTEST.PPD\"\n*Manufacturer: \"ZEK\"\n*Product: \"(Test)\"\n"
-                                 "*ModelName: \"ZEK Test\"\n*ShortNickName: \"ZEK Test\"\n*NickName: \"ZEK Test\"\n"
-                                 "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: False\n"
-                                 "*DefaultColorSpace: Gray\n*FileSystem: False\n*Throughput: \"1\"\n"
-                                 "*TTRasterizer: Type42\n");
+    QString ppd =
+        QStringLiteral("*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
+                       "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n"
+                       "*PCFileName: \"ZEKTEST.PPD\"\n*Manufacturer: \"ZEK\"\n*Product: \"(Test)\"\n"
+                       "*ModelName: \"ZEK Test\"\n*ShortNickName: \"ZEK Test\"\n*NickName: \"ZEK Test\"\n"
+                       "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: False\n"
+                       "*DefaultColorSpace: Gray\n*FileSystem: False\n*Throughput: \"1\"\n"
+                       "*TTRasterizer: Type42\n");
     for (const char* key : {"PageSize", "PageRegion"})
-        ppd += QStringLiteral("*OpenUI *%1: PickOne\n*OrderDependency: 10 AnySetup *%1\n*Default%1: %2\n*%1 %2: ")
+        ppd += QStringLiteral(
+                   "*OpenUI *%1: PickOne\n*OrderDependency: 10 AnySetup *%1\n*Default%1: %2\n*%1 %2: ")
                    .arg(key, q.paper) +
                size + QStringLiteral("*CloseUI: *%1\n").arg(key);
     const int r = q.randPt;
@@ -80,41 +83,49 @@ void removeLeftovers() {
 
 PrivateCups::PrivateCups() : m_dir(QDir::temp().filePath(folderPrefix() + "XXXXXX")) {
     for (const char* name : kEnvironment)
-        m_savedEnvironment.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        m_savedEnvironment.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                                     : std::nullopt);
     m_failure = start();
 }
 
 QString PrivateCups::start() {
     if (geteuid() != 0)
-        return QStringLiteral("the private print system needs root: cups-pdf prints only as root and reads its "
-                              "settings only from /etc/cups");
-    if (!QFileInfo(QString::fromLatin1(kCupsd)).isExecutable() || !QFileInfo::exists(QString::fromLatin1(kCupsPdf)))
-        return QStringLiteral("cups or printer-driver-cups-pdf is not installed (scripts/setup installs them)");
+        return QStringLiteral(
+            "the private print system needs root: cups-pdf prints only as root and reads its "
+            "settings only from /etc/cups");
+    if (!QFileInfo(QString::fromLatin1(kCupsd)).isExecutable() ||
+        !QFileInfo::exists(QString::fromLatin1(kCupsPdf)))
+        return QStringLiteral(
+            "cups or printer-driver-cups-pdf is not installed (scripts/setup installs them)");
     if (!m_dir.isValid())
         return QStringLiteral("no temporary folder");
     removeLeftovers();
 
     // The filters run as the user lp: the folder must be open to it.
-    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                            QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                            QFile::ExeOther);
     for (const char* sub : {"spool", "cache", "state", "log", "out", "pdfspool"})
         QDir(m_dir.path()).mkdir(QString::fromLatin1(sub));
     const QString socket = path("cups.sock");
     const bool written =
         write(path("cupsd.conf"),
-              QStringLiteral("Listen %1\nLogLevel warn\nBrowsing No\nBrowseLocalProtocols none\nWebInterface No\n"
-                             "DefaultAuthType None\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
-                             "<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n</Policy>\n")
+              QStringLiteral(
+                  "Listen %1\nLogLevel warn\nBrowsing No\nBrowseLocalProtocols none\nWebInterface No\n"
+                  "DefaultAuthType None\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
+                  "<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n</Policy>\n")
                   .arg(socket)) &&
-        write(path("cups-files.conf"),
-              QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/spool\nCacheDir %1/cache\n"
-                             "StateDir %1/state\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
-                             "PageLog %1/log/page_log\nPrintcap %1/printcap\nFileDevice No\nUser lp\nGroup lp\n"
-                             "SystemGroup root\n")
-                  .arg(m_dir.path()));
+        write(
+            path("cups-files.conf"),
+            QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/spool\nCacheDir %1/cache\n"
+                           "StateDir %1/state\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
+                           "PageLog %1/log/page_log\nPrintcap %1/printcap\nFileDevice No\nUser lp\nGroup lp\n"
+                           "SystemGroup root\n")
+                .arg(m_dir.path()));
     // Settings of this run's own send the PDFs into the folder.
     const QString instance = QString::fromLatin1(kInstance) + QString::number(getpid());
-    m_pdfSettings = QStringLiteral("%1/cups-pdf-%2.conf").arg(QString::fromLatin1(kCupsPdfSettings), instance);
+    m_pdfSettings =
+        QStringLiteral("%1/cups-pdf-%2.conf").arg(QString::fromLatin1(kCupsPdfSettings), instance);
     if (!written ||
         !write(m_pdfSettings, QStringLiteral("Out %1/out\nAnonDirName %1/out\nSpool %1/pdfspool\nLog %1/log\n"
                                              "LogType 7\nGrp lp\nLabel 1\nGSTmp %1/pdfspool\n")
@@ -129,7 +140,8 @@ QString PrivateCups::start() {
     // The scheduler ends with the test process, however that ends.
     m_cupsd.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-    m_cupsd.start(QString::fromLatin1(kCupsd), {"-f", "-c", path("cupsd.conf"), "-s", path("cups-files.conf")});
+    m_cupsd.start(QString::fromLatin1(kCupsd),
+                  {"-f", "-c", path("cupsd.conf"), "-s", path("cups-files.conf")});
     const QDeadlineTimer deadline(10000);
     while (!QFileInfo::exists(socket) && m_cupsd.state() != QProcess::NotRunning && !deadline.hasExpired())
         QThread::msleep(20);
@@ -163,13 +175,14 @@ bool PrivateCups::addQueue(const TestQueue& q) {
     // fonts on the way back to PDF; cairo keeps them, so the printed text can be read.
     const QString ppd = path(QString::fromLatin1(q.name) + ".ppd");
     return write(ppd, description(q)) && admin("lpadmin", {"-p", q.name, "-E", "-v", m_uri, "-P", ppd, "-o",
-                                                          "pdftops-renderer-default=pdftocairo"});
+                                                           "pdftops-renderer-default=pdftocairo"});
 }
 
 bool PrivateCups::admin(const QString& program, const QStringList& args) {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
+    // CUPS's administration programs live in sbin, which a plain PATH may lack.
+    p.start(QStandardPaths::findExecutable(program, {"/usr/sbin", "/usr/bin"}), args);
     const bool done = p.waitForFinished(20000);
     if (!done)
         p.kill();

@@ -77,7 +77,8 @@ struct Program {
     ~Program() { window.reset(); }
 
     void click(const char* action) {
-        QWidget* button = window->findChild<QToolBar*>()->widgetForAction(window->findChild<QAction*>(action));
+        QWidget* button =
+            window->findChild<QToolBar*>()->widgetForAction(window->findChild<QAction*>(action));
         QTest::mouseClick(button, Qt::LeftButton);
     }
     QString text(std::uint32_t number) const { return fromCp1252(app->language.GetLangText(number)); }
@@ -125,11 +126,14 @@ private slots:
             QVERIFY2(!pdf.isEmpty(), "no output of the job");
 
             // Lines per page: the top of the last line lies at or above the printable height
-            // (whole mm) - (top + bottom margin); tops at ObererRand + 46 k.
+            // (whole mm) - (top + bottom margin); tops at ObererRand + 46 k. A4 inset by 12 pt:
+            // 2880 - 200 >= 100 + 46 k, k <= 56, 57 lines; Letter inset by 18 pt: 2660 - 200 >=
+            // 100 + 46 k, k <= 51, 52 lines.
             const int hoehe = int((queue.hoehePt - 2 * queue.randPt) * 25.4 / 72) * 10;
-            const int proSeite = (hoehe - (block.ObererRand + block.UntererRand) * 10 - block.ObererRand * 10) /
-                                     kDruckZeilenabstand +
-                                 1;
+            const int proSeite =
+                (hoehe - (block.ObererRand + block.UntererRand) * 10 - block.ObererRand * 10) /
+                    kDruckZeilenabstand +
+                1;
             const std::vector<std::string> lines = *program.services.buildReport(fax, false);
             QStringList all;
             for (const std::string& l : lines)
@@ -141,7 +145,8 @@ private slots:
             QCOMPARE(pageTexts.size(), pages);
             // Every line on its page; the viewer rebuilds blanks from the glyph positions.
             for (int page = 0; page < pages; ++page)
-                QCOMPARE(pageTexts[page].simplified(), all.mid(page * proSeite, proSeite).join(' ').simplified());
+                QCOMPARE(pageTexts[page].simplified(),
+                         all.mid(page * proSeite, proSeite).join(' ').simplified());
 
             // Each page starts at the margins, measured from the printable area: its first
             // line with text lies k pitches below the top margin and n characters (0.6 x 4.1
@@ -205,10 +210,15 @@ private slots:
         auto* name = dlg.findChild<QLabel*>("DruckerName");
         QCOMPARE(name->text(), QString("Buero")); // the default printer
 
+        // In the system's print dialog the user takes the next printer of the list and
+        // confirms.
         QStringList listed;
-        QTimer::singleShot(0, [&listed] {
+        QTimer answer;
+        answer.callOnTimeout([&] {
             auto* setup = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            QVERIFY(setup);
+            if (!setup)
+                return;
+            answer.stop();
             for (auto* box : setup->findChildren<QComboBox*>())
                 if (box->findText("Buero") >= 0) {
                     for (int i = 0; i < box->count(); ++i)
@@ -216,9 +226,10 @@ private slots:
                     box->setFocus();
                     QTest::keyClick(box, Qt::Key_Down);
                 }
-            auto* buttons = setup->findChild<QDialogButtonBox*>();
-            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QTest::mouseClick(setup->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
         });
+        answer.start(20);
         QTest::mouseClick(dlg.DruckerBtn, Qt::LeftButton);
         QCOMPARE(listed.mid(0, 2), (QStringList{"Buero", "Fax"}));
         QCOMPARE(name->text(), QString("Fax"));
@@ -257,11 +268,12 @@ private slots:
             }
         } vanishing(*m_cups);
         program.ui.errors.clear();
-        const DruckAusgang r = DruckeZeilen({"Zeile"}, program.app->settings.data().Drucker, kProject, vanishing,
-                                            program.ui, program.app->language);
+        const DruckAusgang r = DruckeZeilen({"Zeile"}, program.app->settings.data().Drucker, kProject,
+                                            vanishing, program.ui, program.app->language);
         QCOMPARE(int(r), int(DruckAusgang::Fehler));
         QCOMPARE(program.ui.errors.size(), 1);
-        QVERIFY2(program.ui.errors[0].startsWith(program.text(kTextDrucksystemFehlt)), qPrintable(program.ui.errors[0]));
+        QVERIFY2(program.ui.errors[0].startsWith(program.text(kTextDrucksystemFehlt)),
+                 qPrintable(program.ui.errors[0]));
     }
 };
 
