@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QPdfWriter>
 #include <QTemporaryFile>
-#include <cstring>
 #include <cups/cups.h>
 #endif
 
