@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include "ReportLabels.h"
+
 #include "core/TextSource.h"
 #include "devices/Balance.h"
 #include "devices/DeviceTable.h"
@@ -7,8 +9,6 @@
 namespace zek {
 
 namespace {
-// The heading of the first device of an inquiry is the report builder's own text.
-constexpr const char* kErsteUeberschrift = "Folgend{es|e} Ger\xE4t{|e} zur K\xFChlung:";
 // The date stands at the right of the letter, from column 52 on.
 constexpr std::size_t kDatumEinzug = 51;
 } // namespace
@@ -65,7 +65,8 @@ void TZEKCollection::ErstelleAnfrage(const ReportContext& ctx, bool& abbruch) {
         for (std::size_t i = 0; i < k.size() && i < 16; ++i) {
             if (!(bits & (1u << i)))
                 continue;
-            const std::string heading = EZMZ(first ? std::string(kErsteUeberschrift) : T(1006092), found);
+            const std::string heading =
+                EZMZ(first ? ReportLabel(ctx.texts, label::ErsteKuehlung) : T(1006092), found);
             first = false;
             InsTyp(heading, "", k[i].index, k[i].anzahl, T(1006093), ctx.devices, ctx.texts);
             Ins("");

@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include "ReportLabels.h"
+
 #include "core/Losses.h"
 #include "core/TextSource.h"
 #include "devices/Balance.h"
@@ -11,40 +13,12 @@
 namespace zek {
 namespace {
 
-// Labels of the component rows that the report builder holds itself (Windows-1252).
+// Ratings of the circuit breaker rows in A.
 constexpr std::array<int, kLeistungsschalterSlots> kSchalterA = {63,   125,  160,  250,  400,  630, 1000,
                                                                  1250, 1600, 2000, 2500, 3150, 4000};
-constexpr std::array<const char*, 4> kSicherungsart = {"Sicherung{|en}", "Sicherungsautomat{|en}",
-                                                       "Schraubsicherung{|en}", "NH-Sicherung{|en}"};
-constexpr std::array<const char*, kMotorschutzSlots> kMotorschutz = {"Motorschutzschalter bis 24A",
-                                                                     "Motorschutzschalter bis 80A"};
-constexpr std::array<const char*, kRelaisSlots> kRelais = {
-    "Wechselspannungs-Hilfssch\xFCtz{|e}, Relais, Zeitrelais",
-    "Gleichspannungs-Hilfssch\xFCtz{|e}, Relais, Zeitrelais", "Wechselspannungs-Koppelrelais",
-    "Gleichspannungs-Koppelrelais"};
-constexpr std::array<const char*, kLeistungsschuetzeSlots> kSchuetze = {
-    "Sch\xFCtz{|e} mit   4 KW", "Sch\xFCtz{|e} mit 7,5 KW", "Sch\xFCtz{|e} mit  11 KW",
-    "Sch\xFCtz{|e} mit  15 KW", "Sch\xFCtz{|e} mit  22 KW", "Sch\xFCtz{|e} mit  30 KW",
-    "Sch\xFCtz{|e} mit  37 KW", "Sch\xFCtz{|e} mit  55 KW", "Sch\xFCtz{|e} mit  90 KW",
-    "Sch\xFCtz{|e} mit 130 KW", "Sch\xFCtz{|e} mit 200 KW", "Sch\xFCtz{|e} mit 375 KW"};
-constexpr std::array<const char*, kLampenSlots> kLampen = {
-    "Meldeleuchte{|n} mit 1,2 Watt", "Meldeleuchte{|n} mit 2,0 Watt", "Meldeleuchte{|n} mit 5,0 Watt",
-    "Meldeleuchte{|n} mit Transformator"};
-constexpr std::array<const char*, 4> kNetzteilart = {"Netzteil{|e}", "Ungeregelte{s|} Netzteil{|e}",
-                                                     "L\xE4ngsgeregelte{s|} Netzteil{|e}",
-                                                     "Getaktete{s|} Netzteil{|e}"};
-constexpr std::array<const char*, kSteuerungenSlots> kSteuerungen = {
-    "SPS-Ausg{a|\xE4}ng{|e} mit 0,5 Ampere", "SPS-Ausg{a|\xE4}ng{|e} mit 1,0 Ampere",
-    "SPS-Ausg{a|\xE4}ng{|e} mit 2,0 Ampere", "SPS-Ausg{a|\xE4}ng{|e} mit 5,0 Ampere"};
-constexpr const char* kSonstigeGeraete = "Ger\xE4t{|e} ";
 constexpr const char* kGradC = "\xB0"
                                "C";
 constexpr const char* kQuadratmeter = " m\xB2";
-
-// A kind outside the table (0, or a hand-edited file) takes the generic name at [0].
-template <std::size_t N> const char* kindName(const std::array<const char*, N>& names, unsigned kind) {
-    return kind < N ? names[kind] : names[0];
-}
 
 // "%.3g" with the decimal comma the program uses throughout.
 std::string kWertText(double k) {
@@ -62,6 +36,7 @@ public:
     ErgebnisBuilder(TZEKCollection& out, const ReportContext& ctx) : o(out), c(ctx), p(ctx.project) {}
 
     std::string T(std::uint32_t n) const { return c.texts.GetLangText(n); }
+    std::string L(std::uint32_t n) const { return ReportLabel(c.texts, n); }
 
     void kopf() {
         o.Ins(T(1006112));
@@ -154,17 +129,17 @@ public:
                 pos::Leistungsschalter + i);
         for (int i = 0; i < kSicherungenRows; ++i) {
             const auto& r = p.Sicherungen[i];
-            row(r.Anzahl, kindName(kSicherungsart, r.Art) + T(1006040) + S::Str(r.Strom) + " A ",
+            row(r.Anzahl, L(SicherungsartLabel(r.Art)) + T(1006040) + S::Str(r.Strom) + " A ",
                 pos::Sicherungen + i);
         }
         for (int i = 0; i < kMotorschutzSlots; ++i)
-            row(p.Motorschutz[i], kMotorschutz[i], pos::Motorschutz + i);
+            row(p.Motorschutz[i], L(label::Motorschutz + i), pos::Motorschutz + i);
         for (int i = 0; i < kRelaisSlots; ++i)
-            row(p.Relais[i], kRelais[i], pos::Relais + i);
+            row(p.Relais[i], L(label::Relais + i), pos::Relais + i);
         for (int i = 0; i < kLeistungsschuetzeSlots; ++i)
-            row(p.Leistungsschuetze[i], kSchuetze[i], pos::Leistungsschuetze + i);
+            row(p.Leistungsschuetze[i], L(label::Schuetze + i), pos::Leistungsschuetze + i);
         for (int i = 0; i < kLampenSlots; ++i)
-            row(p.Lampen[i], kLampen[i], pos::Lampen + i);
+            row(p.Lampen[i], L(label::Lampen + i), pos::Lampen + i);
         for (int i = 0; i < kTransformatorenRows; ++i) {
             const auto& r = p.Transformatoren[i];
             row(r.Anzahl, T(1006041) + S::Str4(r.Leistung) + T(1006042), pos::Transformatoren + i);
@@ -172,8 +147,7 @@ public:
         for (int i = 0; i < kNetzteileRows; ++i) {
             const auto& r = p.Netzteile[i];
             row(r.Anzahl,
-                kindName(kNetzteilart, r.Typ) + T(1006043) + S::Str(r.Spannung) + "V/" + S::Str(r.Strom) +
-                    "A",
+                L(NetzteilartLabel(r.Typ)) + T(1006043) + S::Str(r.Spannung) + "V/" + S::Str(r.Strom) + "A",
                 pos::Netzteile + i);
         }
         for (int i = 0; i < kFrequenzumrichterRows; ++i) {
@@ -184,7 +158,7 @@ public:
                 pos::Frequenzumrichter + i);
         }
         for (int i = 0; i < kSteuerungenSlots; ++i)
-            row(p.Steuerungen[i], kSteuerungen[i], pos::Steuerungen + i);
+            row(p.Steuerungen[i], L(label::Steuerungen + i), pos::Steuerungen + i);
         for (int i = 0; i < kSonstigeRows; ++i) {
             const auto& r = p.Sonstige[i];
             if (r.Anzahl == 0)
@@ -192,9 +166,10 @@ public:
             // The designation is the user's own text: it is appended after the singular
             // and plural are resolved, so braces typed into it stay as they are.
             const long long n = r.Anzahl;
-            const std::string label = S::EZMZ(kSonstigeGeraete, n) + r.Bezeichnung.str().substr(0, 30) +
-                                      S::EZMZ(T(1006047) + S::Str(r.Leistung) + T(1006048), n);
-            o.InsWText(n, label, tv.at(pos::Sonstige + i), c.texts);
+            const std::string text = S::EZMZ(L(label::SonstigeGeraete), n) +
+                                     r.Bezeichnung.str().substr(0, 30) +
+                                     S::EZMZ(T(1006047) + S::Str(r.Leistung) + T(1006048), n);
+            o.InsWText(n, text, tv.at(pos::Sonstige + i), c.texts);
         }
         o.Summenstrich();
     }

@@ -44,6 +44,7 @@ const Range kInUse[] = {{70004, 70004, "table version"},
                         {1005090, 1005091, "project file"},
                         {1005098, 1005099, "printer no longer present"},
                         {1006001, 1006116, "report and fax inquiry"},
+                        {1006120, 1006155, "component labels and first inquiry heading"},
                         {1007008, 1007027, "device variants, labels and classes"},
                         {1007051, 1007056, "device variants, labels and classes"},
                         {1008000, 1008018, "data-kind list"},
@@ -184,7 +185,7 @@ struct Fit {
 TEST(ShippedTexts, texts_fit_the_places_that_show_them) {
     // Report value lines: the label is dot-filled to column 56 and anything longer is cut,
     // so a label needs at most 55 characters to keep one dot before the value.
-    const Fit fits[] = {
+    std::vector<Fit> fits = {
         {"total loss label", {1006049}, {""}, 55},
         {"wall heat label", {1006051}, {""}, 55},
         {"negative wall heat label (minus sign in column 57)", {1006053}, {""}, 54},
@@ -195,13 +196,21 @@ TEST(ShippedTexts, texts_fit_the_places_that_show_them) {
         {"heating power label", {1006062}, {""}, 55},
         // Component lines: count in columns 1-4, label from column 6, cut at column 55.
         {"circuit breaker line", {1006039}, {"4000 A"}, 50},
-        {"fuse line", {1006040}, {"100 A"}, 50 - 14}, // after "NH-Sicherungen"
         {"transformer line", {1006041, 1006042}, {"1000", ""}, 50},
-        {"power supply line", {1006043}, {"24V/10A"}, 50 - 24}, // after "Längsgeregelte Netzteile"
         {"frequency converter line", {1006044, 1006045, 1006046}, {"", " 250", "(100%/100%)"}, 50},
         // Fax date line: 51 blanks, the label, a date of up to 10 characters, 79 columns.
         {"fax date label", {1006088}, {""}, 79 - 51 - 10},
     };
+    // Component labels: a kind name (fuses 1006120-1006122 and 1006154, power supplies
+    // 1006145-1006147 and 1006155) with its rating, or the whole label.
+    for (std::uint32_t n = 1006120; n <= 1006155; ++n) {
+        if (n <= 1006122 || n == 1006154)
+            fits.push_back({"fuse line", {n, 1006040}, {"", "100 A"}, 50});
+        else if ((n >= 1006145 && n <= 1006147) || n == 1006155)
+            fits.push_back({"power supply line", {n, 1006043}, {"", "24V/10A"}, 50});
+        else if (n <= 1006151)
+            fits.push_back({"component line", {n}, {""}, 50});
+    }
     for (const char* code : kCodes) {
         const Language& language = shipped(code);
         for (const Fit& fit : fits) {
@@ -226,6 +235,7 @@ TEST(ShippedTexts, texts_shown_on_one_line_hold_no_line_break) {
         {1006004, 1006078, "report labels"},
         {1006096, 1006098, "dimension labels"},
         {1006110, 1006116, "report labels"},
+        {1006120, 1006155, "component labels"},
         {1007008, 1007027, "device variants and labels"},
         {1007051, 1007056, "device classes"},
         {1008000, 1008030, "data-kind list"},

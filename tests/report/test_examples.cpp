@@ -1,4 +1,5 @@
-// The shipped example projects against their golden reports and inquiries.
+// The shipped example projects against their golden reports and inquiries, and the
+// component labels in every shipped language.
 #include "core/Cp1252.h"
 #include "devices/DeviceTable.h"
 #include "i18n/Language.h"
@@ -15,48 +16,75 @@
 namespace zek {
 namespace {
 
-// Project file, language, inquiry (fax) or result report.
-class Examples : public ::testing::TestWithParam<std::tuple<const char*, const char*, bool>> {};
-
-TEST_P(Examples, match_their_golden_lines) {
-    const auto [file, code, fax] = GetParam();
-    const QDir bin(qEnvironmentVariable("ZEK_BIN_DIR"));
-    if (!QFileInfo::exists(bin.filePath("Xalto.zip")))
-        GTEST_SKIP() << "no language texts in " << qPrintable(bin.path());
-
+// The defaults, texts and device table of a language as the programs find them beside
+// themselves.
+struct Shipped {
+    const QDir bin{qEnvironmentVariable("ZEK_BIN_DIR")};
     Settings settings;
-    ReadSettings(settings, bin.filePath(kDefaultsFileName));
     Language language;
-    ASSERT_TRUE(language.LoadLanguage(bin.path(), code));
     DeviceTable devices;
-    ASSERT_TRUE(devices.LiesTypDatei(bin.filePath(QString(code) + ".TYP")));
 
-    const QDir examples(QStringLiteral(ZEK_SOURCE_DIR "/data/examples"));
-    const QString name = file;
-    Project project(settings.data());
-    if (name.endsWith(".ZEK"))
-        ASSERT_TRUE(ImportLegacyProject(project, examples.filePath(name), language).ok());
-    else
-        ASSERT_TRUE(ReadProjectFile(project, settings.data(), examples.filePath(name)));
+    bool load(const char* code) {
+        ReadSettings(settings, bin.filePath(kDefaultsFileName));
+        return language.LoadLanguage(bin.path(), code) &&
+               devices.LiesTypDatei(bin.filePath(QString(code) + ".TYP"));
+    }
+};
 
-    // As `zek-cli report NAME` run in the examples folder on 1 December 2026.
+// A text table of an older version, or a customer's own, that lacks the component labels.
+struct WithoutLabels : TextSource {
+    const TextSource& table;
+    explicit WithoutLabels(const TextSource& t) : table(t) {}
+    std::string GetLangText(std::uint32_t n) const override {
+        return n >= 1006120 && n <= 1006155 ? std::string() : table.GetLangText(n);
+    }
+};
+
+// As `zek-cli report NAME` prints it in the examples folder on 1 December 2026 (UTF-8).
+std::string build(ProjectData& project, const Shipped& s, const TextSource& texts, const QString& name,
+                  bool fax) {
     StoredTicksSelector selector;
-    const ReportContext ctx{project.data(), settings.data(),    language,     devices,
-                            selector,       name.toStdString(), {1, 12, 2026}};
+    const ReportContext ctx{project,  s.settings.data(),  texts,        s.devices,
+                            selector, name.toStdString(), {1, 12, 2026}};
     TZEKCollection lines;
     bool abbruch = false;
     if (fax)
         lines.ErstelleAnfrage(ctx, abbruch);
     else
         lines.ErstelleErgebnis(ctx, abbruch);
-
-    std::string got;
+    std::string out;
     for (const std::string& l : lines.lines())
-        got += cp1252ToUtf8(l) + "\n";
+        out += cp1252ToUtf8(l) + "\n";
+    return out;
+}
+
+// Project file, language, inquiry (fax) or result report.
+class Examples : public ::testing::TestWithParam<std::tuple<const char*, const char*, bool>> {};
+
+TEST_P(Examples, match_their_golden_lines) {
+    const auto [file, code, fax] = GetParam();
+    Shipped s;
+    if (!QFileInfo::exists(s.bin.filePath("Xalto.zip")))
+        GTEST_SKIP() << "no language texts in " << qPrintable(s.bin.path());
+    ASSERT_TRUE(s.load(code));
+
+    const QDir examples(QStringLiteral(ZEK_SOURCE_DIR "/data/examples"));
+    const QString name = file;
+    Project project(s.settings.data());
+    if (name.endsWith(".ZEK"))
+        ASSERT_TRUE(ImportLegacyProject(project, examples.filePath(name), s.language).ok());
+    else
+        ASSERT_TRUE(ReadProjectFile(project, s.settings.data(), examples.filePath(name)));
+
     QFile golden(examples.filePath(QFileInfo(name).completeBaseName() + (fax ? ".fax." : ".report.") +
                                    QString(code).mid(2) + ".txt"));
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << qPrintable(golden.fileName());
-    EXPECT_EQ(got, golden.readAll().toStdString()) << qPrintable(golden.fileName()); // shows a diff
+    const std::string want = golden.readAll().toStdString();
+    EXPECT_EQ(build(project.data(), s, s.language, name, fax), want) << qPrintable(golden.fileName());
+    // A German table without the component labels prints the same German report.
+    if (QString(code) == "zkdeu") {
+        EXPECT_EQ(build(project.data(), s, WithoutLabels(s.language), name, fax), want) << "without labels";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, Examples,
@@ -64,6 +92,50 @@ INSTANTIATE_TEST_SUITE_P(Shipped, Examples,
                                                               "stahl_reihenschrank.Z20",
                                                               "edelstahl_gemessen.Z20", "saegewerk_v11.ZEK"),
                                             ::testing::Values("zkdeu", "zkeng"), ::testing::Bool()));
+
+// Every component row in use, each fuse and power-supply kind including none; a count
+// of one or of two everywhere, so that both forms of every label are printed.
+ProjectData everyComponent(const SettingsData& settings, u16 n) {
+    ProjectData p = NewProject(settings);
+    p.Verlustleistung.Bekannt = VerlustNichtBekannt;
+    p.Temperatur = {35, 10, 30, 0, 15};
+    const auto all = [n](auto& counts) { counts.fill(n); };
+    all(p.Motorschutz);
+    all(p.Relais);
+    all(p.Leistungsschuetze);
+    all(p.Lampen);
+    all(p.Steuerungen);
+    for (u16 kind = 0; kind <= 3; ++kind) {
+        p.Sicherungen[kind] = {n, 16, kind};
+        p.Netzteile[kind] = {n, 24, 5, kind};
+    }
+    p.Sonstige[0] = {n, "PC", 60};
+    return p;
+}
+
+TEST(Labels, english_and_french_reports_hold_none_of_the_german_labels_words) {
+    // The words of the German labels.
+    const char* const german[] = {
+        "Sicherung",    "Motorschutz",  "Schütz",        "Wechselspannung", "Gleichspannung", "Zeitrelais",
+        "Koppelrelais", "Meldeleuchte", "Transformator", "Netzteil",        "geregelt",       "Getaktet",
+        "SPS-Ausg",     "Ampere",       "Watt",          " mit ",           " bis ",          " KW",
+        "Gerät",        "Folgend",      "Kühlung"};
+    for (const char* code : {"zkdeu", "zkeng", "zkfra"}) {
+        Shipped s;
+        if (!QFileInfo::exists(s.bin.filePath("Xalto.zip")))
+            GTEST_SKIP() << "no language texts in " << qPrintable(s.bin.path());
+        ASSERT_TRUE(s.load(code));
+        std::string text;
+        for (u16 n : {1, 2}) {
+            ProjectData p = everyComponent(s.settings.data(), n);
+            text += build(p, s, s.language, "", false) + build(p, s, s.language, "", true);
+        }
+        const bool isGerman = std::string(code) == "zkdeu";
+        // In German every word is there, so that none of them is a word of no label.
+        for (const char* word : german)
+            EXPECT_EQ(text.find(word) != std::string::npos, isGerman) << code << ": " << word;
+    }
+}
 
 } // namespace
 } // namespace zek
