@@ -414,7 +414,7 @@ TFrequenzumrichterDlg::TFrequenzumrichterDlg(FormContext& context, QWidget* pare
         grid->addWidget(AnzahlEdit[k], r, 0);
         grid->addWidget(MakeLabel(this, QStringLiteral("Stück"), 15), r, 1);
         grid->addWidget(LeistungEdit[k], r, 2);
-        grid->addWidget(MakeLabel(this, QStringLiteral("KW"), -1), r, 3);
+        grid->addWidget(MakeLabel(this, QStringLiteral("KW"), 16), r, 3);
         grid->addWidget(WirkungsgradEdit[k], r, 4);
         grid->addWidget(MakeLabel(this, QStringLiteral("%"), -1), r, 5);
         grid->addWidget(AusnutzungEdit[k], r, 6);
