@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Shipped, Examples,
                          ::testing::Combine(::testing::Values("kunststoff_wandgehaeuse.Z20",
                                                               "stahl_reihenschrank.Z20",
                                                               "edelstahl_gemessen.Z20", "saegewerk_v11.ZEK"),
-                                            ::testing::Values("zkdeu", "zkeng"), ::testing::Bool()));
+                                            ::testing::Values("zkdeu", "zkeng", "zkfra"), ::testing::Bool()));
 
 // Every component row in use, each fuse and power-supply kind including none; a count
 // of one or of two everywhere, so that both forms of every label are printed.
