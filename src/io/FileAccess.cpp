@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -56,26 +57,43 @@ bool writeAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-std::optional<QByteArray> readAll(const char* path, qint64 maxBytes) {
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+// Reads at most maxBytes; a longer file is refused unless only its start is wanted.
+// Only regular files are read: a FIFO or a device could block or never end.
+std::optional<QByteArray> readAll(const char* path, qint64 maxBytes, bool startOnly, int& err) {
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        err = errno;
         return std::nullopt;
+    }
+    const auto fail = [fd, &err](int code) {
+        err = code;
+        ::close(fd);
+        return std::nullopt;
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return fail(errno);
+    if (S_ISDIR(st.st_mode))
+        return fail(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return fail(ENODEV);
     QByteArray out;
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const qint64 room = startOnly ? std::min<qint64>(qint64(sizeof buffer), maxBytes - out.size())
+                                      : qint64(sizeof buffer);
+        if (room == 0)
+            break;
+        const ssize_t n = ::read(fd, buffer, std::size_t(room));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            ::close(fd);
-            return std::nullopt;
+            return fail(errno);
         }
         if (n == 0)
             break;
-        if (out.size() + n > maxBytes) {
-            ::close(fd);
-            return std::nullopt;
-        }
+        if (out.size() + n > maxBytes)
+            return fail(EFBIG);
         out.append(buffer, n);
     }
     ::close(fd);
@@ -90,8 +108,34 @@ mode_t newFileMode() {
 
 } // namespace
 
-std::optional<QByteArray> readFileBytes(const QString& path, qint64 maxBytes) {
-    return readAll(QFile::encodeName(path).constData(), maxBytes);
+std::optional<QByteArray> readFileBytes(const QString& path, qint64 maxBytes, int* errorCode) {
+    int err = 0;
+    auto bytes = readAll(QFile::encodeName(path).constData(), maxBytes, false, err);
+    if (errorCode)
+        *errorCode = err;
+    return bytes;
+}
+
+std::optional<QByteArray> readFileStart(const QString& path, qint64 count, int* errorCode) {
+    int err = 0;
+    auto bytes = readAll(QFile::encodeName(path).constData(), count, true, err);
+    if (errorCode)
+        *errorCode = err;
+    return bytes;
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    struct stat sa {
+    }, sb{};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+bool isSpecialFile(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode) &&
+           !S_ISDIR(st.st_mode);
 }
 
 bool isReadOnlyFile(const QString& path) {
@@ -120,6 +164,11 @@ IoStatus writeFileAtomically(const QString& path, const QByteArray& bytes,
 
     struct stat old {};
     const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+    // A FIFO or a device node is never replaced by a file of ours.
+    if (exists && !S_ISREG(old.st_mode)) {
+        err = ENODEV;
+        return IoStatus::WriteFailed;
+    }
     const mode_t mode = exists ? (old.st_mode & 07777) : newFileMode();
 
     // The name of the new file stays within the length a folder entry may have.
@@ -142,7 +191,8 @@ IoStatus writeFileAtomically(const QString& path, const QByteArray& bytes,
         return IoStatus::WriteFailed;
     }
 
-    const auto back = readAll(temp.path(), bytes.size() + 1);
+    int readError = 0;
+    const auto back = readAll(temp.path(), bytes.size() + 1, false, readError);
     if (!back || *back != bytes || (check && !check(*back)))
         return IoStatus::CheckFailed;
 

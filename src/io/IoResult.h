@@ -22,6 +22,9 @@ enum class IoStatus {
     ReadFailed,
     // The file is shorter than its format needs.
     TooShort,
+    // The file holds something else than a project: no section of a project file, bytes
+    // that no text file holds, or a record that version 1.1 never wrote.
+    NotAProject,
 };
 
 struct IoResult {

@@ -3,6 +3,7 @@
 #include "core/Cp1252.h"
 
 #include <QDir>
+#include <cerrno>
 
 namespace zek {
 namespace {
@@ -26,6 +27,18 @@ const char* germanText(std::uint32_t number) {
         return "Die Datei %s kann nicht gelesen werden.";
     case kTextLegacyTooShort:
         return "Die Datei %s ist kein Projekt der Version 1.1: sie ist k\xFCrzer als 1220 Byte.";
+    case kTextNotAProject:
+        return "Die Datei ist keine Projektdatei von ZEK 2.0: ";
+    case kTextFileMissing:
+        return "Die Datei %s gibt es nicht.";
+    case kTextFileIsFolder:
+        return "%s ist ein Ordner, keine Datei.";
+    case kTextFileNoPermission:
+        return "Keine Berechtigung, die Datei %s zu lesen.";
+    case kTextNotLegacyProject:
+        return "Die Datei %s ist kein Projekt der Version 1.1.";
+    case kTextNoRegularFile:
+        return "%s ist keine gew\xF6hnliche Datei.";
     default:
         return "";
     }
@@ -45,8 +58,25 @@ std::string ioTextWithFile(const TextSource& texts, std::uint32_t number, const 
     if (at != std::string::npos)
         text.replace(at, 2, name);
     else
-        text += " " + name;
+        text += (text.empty() || text.back() == ' ' ? "" : " ") + name;
     return text;
+}
+
+std::string ioReadFailure(const TextSource& texts, const QString& fileName, int errorCode) {
+    switch (errorCode) {
+    case ENOENT:
+    case ENOTDIR:
+        return ioTextWithFile(texts, kTextFileMissing, fileName);
+    case EISDIR:
+        return ioTextWithFile(texts, kTextFileIsFolder, fileName);
+    case EACCES:
+    case EPERM:
+        return ioTextWithFile(texts, kTextFileNoPermission, fileName);
+    case ENODEV:
+        return ioTextWithFile(texts, kTextNoRegularFile, fileName);
+    default:
+        return ioTextWithFile(texts, kTextCannotRead, fileName);
+    }
 }
 
 } // namespace zek

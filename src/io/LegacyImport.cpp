@@ -1,8 +1,8 @@
 #include "LegacyImport.h"
 
+#include "FileAccess.h"
 #include "IoTexts.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
@@ -13,7 +13,7 @@ namespace {
 
 class RecordReader {
 public:
-    explicit RecordReader(std::string_view record) : m_record(record) {}
+    RecordReader(std::string_view record, LegacyRecordFit& fit) : m_record(record), m_fit(fit) {}
 
     std::uint8_t byte(std::size_t offset) const { return static_cast<std::uint8_t>(m_record[offset]); }
     u16 u16At(std::size_t offset) const { return static_cast<u16>(byte(offset) | (byte(offset + 1) << 8)); }
@@ -23,12 +23,14 @@ public:
                                    (std::uint32_t(byte(offset + 3)) << 24);
         return static_cast<i32>(bits);
     }
-    u16 u16Clamped(std::size_t offset, u16 lo, u16 hi) const { return std::clamp(u16At(offset), lo, hi); }
-    i32 i32Clamped(std::size_t offset, i32 lo, i32 hi) const { return std::clamp(i32At(offset), lo, hi); }
+    u16 u16Clamped(std::size_t offset, u16 lo, u16 hi) const { return counted(u16At(offset), lo, hi); }
+    i32 i32Clamped(std::size_t offset, i32 lo, i32 hi) const { return counted(i32At(offset), lo, hi); }
 
     // A length byte and room for `width` characters of code page 850; a length byte
     // beyond the room counts as the full width.
     std::string text(std::size_t offset, std::size_t width) const {
+        ++m_fit.texts;
+        m_fit.textsTooLong += byte(offset) > width ? 1 : 0;
         const std::size_t length = std::min<std::size_t>(byte(offset), width);
         const std::string_view dos = m_record.substr(offset + 1, length);
         QStringDecoder fromDos("IBM850");
@@ -47,15 +49,23 @@ public:
     }
 
 private:
+    template <class T> T counted(T value, T lo, T hi) const {
+        ++m_fit.numbers;
+        m_fit.numbersOutside += value < lo || value > hi ? 1 : 0;
+        return std::clamp(value, lo, hi);
+    }
+
     std::string_view m_record;
+    LegacyRecordFit& m_fit;
 };
 
 } // namespace
 
-bool ImportLegacyRecord(std::string_view record, ProjectData& p) {
+bool ImportLegacyRecord(std::string_view record, ProjectData& p, LegacyRecordFit* fit) {
     if (record.size() < kLegacyRecordSize)
         return false;
-    const RecordReader r(record.substr(0, kLegacyRecordSize));
+    LegacyRecordFit counts;
+    const RecordReader r(record.substr(0, kLegacyRecordSize), fit ? *fit : counts);
 
     p.Person.Firma = r.text(0, 50);
     p.Person.Abteilung = r.text(51, 50);
@@ -134,17 +144,26 @@ bool ImportLegacyRecord(std::string_view record, ProjectData& p) {
     return true;
 }
 
-IoResult ImportLegacyProject(Project& project, const QString& fileName, const TextSource& texts) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {IoStatus::ReadFailed, int(file.error()), ioTextWithFile(texts, kTextCannotRead, fileName)};
-    const QByteArray record = file.read(qint64(kLegacyRecordSize));
-    if (file.error() != QFileDevice::NoError)
-        return {IoStatus::ReadFailed, int(file.error()), ioTextWithFile(texts, kTextCannotRead, fileName)};
-    if (!ImportLegacyRecord(std::string_view(record.constData(), std::size_t(record.size())), project.data()))
+IoResult ImportLegacyBytes(Project& project, std::string_view bytes, const QString& fileName,
+                           const TextSource& texts) {
+    ProjectData imported = project.data();
+    LegacyRecordFit fit;
+    if (!ImportLegacyRecord(bytes, imported, &fit))
         return {IoStatus::TooShort, 0, ioTextWithFile(texts, kTextLegacyTooShort, fileName)};
+    if (!fit.plausible())
+        return {IoStatus::NotAProject, 0, ioTextWithFile(texts, kTextNotLegacyProject, fileName)};
+    project.data() = imported;
     project.MarkProjectSaved();
     return {};
+}
+
+IoResult ImportLegacyProject(Project& project, const QString& fileName, const TextSource& texts) {
+    int err = 0;
+    const auto record = readFileStart(fileName, qint64(kLegacyRecordSize), &err);
+    if (!record)
+        return {IoStatus::ReadFailed, err, ioReadFailure(texts, fileName, err)};
+    return ImportLegacyBytes(project, std::string_view(record->constData(), std::size_t(record->size())),
+                             fileName, texts);
 }
 
 } // namespace zek

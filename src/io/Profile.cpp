@@ -170,6 +170,13 @@ std::optional<std::string> Profile::value(std::string_view section, std::string_
     return std::string(unquote(trim(content.substr(content.find('=') + 1))));
 }
 
+bool Profile::hasSection(std::string_view section) const {
+    for (const Section& s : m_sections)
+        if (profileNamesEqual(s.name, section))
+            return true;
+    return false;
+}
+
 std::string Profile::readString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
     auto v = value(section, key);

@@ -32,6 +32,7 @@ public:
     // The value of the first matching key; sections of the same name count as one, in
     // file order. Keys before the first section belong to no section.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    bool hasSection(std::string_view section) const;
     std::string readString(std::string_view section, std::string_view key, std::string_view fallback) const;
     // A missing key or a value that is no number gives the fallback.
     std::int32_t readInt(std::string_view section, std::string_view key, std::int32_t fallback) const;

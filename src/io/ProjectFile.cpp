@@ -3,6 +3,7 @@
 #include "FileAccess.h"
 #include "IoTexts.h"
 
+#include "core/InputRanges.h"
 #include "core/Rounding.h"
 
 #include <QRandomGenerator>
@@ -34,105 +35,105 @@ template <class P, class V> void visitProject(P& p, V& v) {
     v.text("Projekt", p.Projekt.Projekt);
 
     v.section("Anschluss");
-    v.number("Spannung", p.Anschluss.Spannung);
-    v.number("Strom", p.Anschluss.Strom);
+    v.number("Spannung", p.Anschluss.Spannung, eingabe::Ziffern4);
+    v.number("Strom", p.Anschluss.Strom, eingabe::Ziffern4);
 
     v.section("Schaltschrank");
-    v.number("Breite", p.Schaltschrank.Breite);
-    v.number("Hoehe", p.Schaltschrank.Hoehe);
-    v.number("Tiefe", p.Schaltschrank.Tiefe);
+    v.number("Breite", p.Schaltschrank.Breite, eingabe::Ziffern4);
+    v.number("Hoehe", p.Schaltschrank.Hoehe, eingabe::Ziffern4);
+    v.number("Tiefe", p.Schaltschrank.Tiefe, eingabe::Ziffern4);
     v.material("Material", kKeyK, p.Schaltschrank);
-    v.number(kKeyGehaeuseart, p.Schaltschrank.Gehaeuseart);
-    v.number("Aufstellart", p.Schaltschrank.Aufstellart);
+    v.number(kKeyGehaeuseart, p.Schaltschrank.Gehaeuseart, eingabe::Gehaeuseart);
+    v.number("Aufstellart", p.Schaltschrank.Aufstellart, eingabe::Aufstellart);
 
     v.section("Temperatur");
-    v.number("MaxInnen", p.Temperatur.MaxInnen);
-    v.number("MinInnen", p.Temperatur.MinInnen);
-    v.number("MaxAussen", p.Temperatur.MaxAussen);
-    v.number("MinAussen", p.Temperatur.MinAussen);
-    v.number("Wasser", p.Temperatur.Wasser);
+    v.number("MaxInnen", p.Temperatur.MaxInnen, eingabe::MaxInnen);
+    v.number("MinInnen", p.Temperatur.MinInnen, eingabe::MinInnen);
+    v.number("MaxAussen", p.Temperatur.MaxAussen, eingabe::MaxAussen);
+    v.number("MinAussen", p.Temperatur.MinAussen, eingabe::MinAussen);
+    v.number("Wasser", p.Temperatur.Wasser, eingabe::Wasser);
 
     v.section("Gleichzeitigkeit");
-    v.number("Leistungsteil", p.Gleichzeitigkeit.Leistungsteil);
-    v.number("Steuerungsteil", p.Gleichzeitigkeit.Steuerungsteil);
+    v.number("Leistungsteil", p.Gleichzeitigkeit.Leistungsteil, eingabe::Prozent);
+    v.number("Steuerungsteil", p.Gleichzeitigkeit.Steuerungsteil, eingabe::Prozent);
 
     v.section("Verlustleistung");
-    v.number("Bekannt", p.Verlustleistung.Bekannt);
-    v.number("WertBekannt", p.Verlustleistung.WertBekannt);
-    v.number("InnenTemperatur", p.Verlustleistung.InnenTemperatur);
-    v.number("AussenTemperatur", p.Verlustleistung.AussenTemperatur);
+    v.number("Bekannt", p.Verlustleistung.Bekannt, eingabe::Verlustmodus);
+    v.number("WertBekannt", p.Verlustleistung.WertBekannt, eingabe::Ziffern4);
+    v.number("InnenTemperatur", p.Verlustleistung.InnenTemperatur, eingabe::Messtemperatur);
+    v.number("AussenTemperatur", p.Verlustleistung.AussenTemperatur, eingabe::Messtemperatur);
 
     v.section("Leistungsschalter");
     for (int i = 0; i < kLeistungsschalterSlots; ++i)
-        v.number(numbered("Nr", i + 1), p.Leistungsschalter[i]);
+        v.number(numbered("Nr", i + 1), p.Leistungsschalter[i], eingabe::Ziffern4);
 
     v.section("Sicherungen");
     for (int i = 0; i < kSicherungenRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Sicherungen[i].Anzahl);
-        v.number(numbered("StromNr", i + 1), p.Sicherungen[i].Strom);
-        v.number(numbered("ArtNr", i + 1), p.Sicherungen[i].Art);
+        v.number(numbered("AnzahlNr", i + 1), p.Sicherungen[i].Anzahl, eingabe::Ziffern3);
+        v.number(numbered("StromNr", i + 1), p.Sicherungen[i].Strom, eingabe::Ziffern4);
+        v.number(numbered("ArtNr", i + 1), p.Sicherungen[i].Art, eingabe::SicherungArt);
     }
 
     v.section("Motorschutz");
-    v.number("24Ampere", p.Motorschutz[0]);
-    v.number("80Ampere", p.Motorschutz[1]);
+    v.number("24Ampere", p.Motorschutz[0], eingabe::Ziffern4);
+    v.number("80Ampere", p.Motorschutz[1], eingabe::Ziffern4);
 
     v.section("Relais");
-    v.number("Wechselspannungsrelais", p.Relais[0]);
-    v.number("Gleichspannungsrelais", p.Relais[1]);
-    v.number("Wechselspannungskoppelrelais", p.Relais[2]);
-    v.number("Gleichspannungskoppelrelais", p.Relais[3]);
+    v.number("Wechselspannungsrelais", p.Relais[0], eingabe::Ziffern4);
+    v.number("Gleichspannungsrelais", p.Relais[1], eingabe::Ziffern4);
+    v.number("Wechselspannungskoppelrelais", p.Relais[2], eingabe::Ziffern4);
+    v.number("Gleichspannungskoppelrelais", p.Relais[3], eingabe::Ziffern4);
 
     v.section("Leistungsschuetze");
     static const char* const kSchuetze[kLeistungsschuetzeSlots] = {
         "4KW", "7.5KW", "11KW", "15KW", "22KW", "30KW", "37KW", "55KW", "90KW", "130KW", "200KW", "375KW"};
     for (int i = 0; i < kLeistungsschuetzeSlots; ++i)
-        v.number(kSchuetze[i], p.Leistungsschuetze[i]);
+        v.number(kSchuetze[i], p.Leistungsschuetze[i], eingabe::Ziffern4);
 
     v.section("Lampen");
-    v.number("1.2Watt", p.Lampen[0]);
-    v.number("2.0Watt", p.Lampen[1]);
-    v.number("5.0Watt", p.Lampen[2]);
-    v.number("Transformator", p.Lampen[3]);
+    v.number("1.2Watt", p.Lampen[0], eingabe::Ziffern4);
+    v.number("2.0Watt", p.Lampen[1], eingabe::Ziffern4);
+    v.number("5.0Watt", p.Lampen[2], eingabe::Ziffern4);
+    v.number("Transformator", p.Lampen[3], eingabe::Ziffern4);
 
     v.section("Transformatoren");
     for (int i = 0; i < kTransformatorenRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Transformatoren[i].Anzahl);
-        v.number(numbered("LeistungNr", i + 1), p.Transformatoren[i].Leistung);
+        v.number(numbered("AnzahlNr", i + 1), p.Transformatoren[i].Anzahl, eingabe::Ziffern3);
+        v.number(numbered("LeistungNr", i + 1), p.Transformatoren[i].Leistung, eingabe::Ziffern4);
     }
 
     v.section("Netzteile");
     for (int i = 0; i < kNetzteileRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Netzteile[i].Anzahl);
-        v.number(numbered("SpannungNr", i + 1), p.Netzteile[i].Spannung);
-        v.number(numbered("StromNr", i + 1), p.Netzteile[i].Strom);
-        v.number(numbered("TypNr", i + 1), p.Netzteile[i].Typ);
+        v.number(numbered("AnzahlNr", i + 1), p.Netzteile[i].Anzahl, eingabe::Ziffern3);
+        v.number(numbered("SpannungNr", i + 1), p.Netzteile[i].Spannung, eingabe::Ziffern3);
+        v.number(numbered("StromNr", i + 1), p.Netzteile[i].Strom, eingabe::Ziffern3);
+        v.number(numbered("TypNr", i + 1), p.Netzteile[i].Typ, eingabe::NetzteilTyp);
     }
 
     v.section("Frequenzumrichter");
     for (int i = 0; i < kFrequenzumrichterRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Frequenzumrichter[i].Anzahl);
-        v.number(numbered("LeistungNr", i + 1), p.Frequenzumrichter[i].Leistung);
-        v.number(numbered("WirkungsgradNr", i + 1), p.Frequenzumrichter[i].Wirkungsgrad);
-        v.number(numbered("AusnutzungNr", i + 1), p.Frequenzumrichter[i].Ausnutzung);
+        v.number(numbered("AnzahlNr", i + 1), p.Frequenzumrichter[i].Anzahl, eingabe::Ziffern3);
+        v.number(numbered("LeistungNr", i + 1), p.Frequenzumrichter[i].Leistung, eingabe::Ziffern4);
+        v.number(numbered("WirkungsgradNr", i + 1), p.Frequenzumrichter[i].Wirkungsgrad, eingabe::Prozent);
+        v.number(numbered("AusnutzungNr", i + 1), p.Frequenzumrichter[i].Ausnutzung, eingabe::Prozent);
         v.text(numbered("BezeichnungNr", i + 1), p.Frequenzumrichter[i].Bezeichnung);
     }
 
     v.section("Steuerungen");
     for (int i = 0; i < kSteuerungenSlots; ++i)
-        v.number(numbered("AnzahlNr", i + 1), p.Steuerungen[i]);
+        v.number(numbered("AnzahlNr", i + 1), p.Steuerungen[i], eingabe::Ziffern4);
 
     v.section("Sonstige");
     for (int i = 0; i < kSonstigeRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Sonstige[i].Anzahl);
+        v.number(numbered("AnzahlNr", i + 1), p.Sonstige[i].Anzahl, eingabe::Ziffern3);
         // The key of these designations has always been spelled with an "l" before "Nr".
         v.text(numbered("BezeichnunglNr", i + 1), p.Sonstige[i].Bezeichnung);
-        v.number(numbered("LeistungNr", i + 1), p.Sonstige[i].Leistung);
+        v.number(numbered("LeistungNr", i + 1), p.Sonstige[i].Leistung, eingabe::Ziffern4);
     }
 
     v.section("Auswahl");
     v.check("GeraeteCheck", p.Auswahl.GeraeteCheck);
-    v.number("Geraete", p.Auswahl.Geraete, 65535);
+    v.number("Geraete", p.Auswahl.Geraete, eingabe::Geraete, 65535);
 }
 
 class Writer {
@@ -146,8 +147,10 @@ public:
         m_out += name;
         m_out += "]\r\n";
     }
-    void number(std::string_view key, const u16& value, u16 = 0) { line(key, std::to_string(value)); }
-    void number(std::string_view key, const i32& value) { line(key, std::to_string(value)); }
+    void number(std::string_view key, const u16& value, InputRange, u16 = 0) {
+        line(key, std::to_string(value));
+    }
+    void number(std::string_view key, const i32& value, InputRange = {}) { line(key, std::to_string(value)); }
     template <std::size_t N> void text(std::string_view key, const FixedText<N>& value) {
         line(key, value.str());
     }
@@ -173,16 +176,25 @@ private:
 
 class Reader {
 public:
-    explicit Reader(const Profile& profile) : m_profile(profile) {}
+    Reader(const Profile& profile, DoubtfulValues* doubtful) : m_profile(profile), m_doubtful(doubtful) {}
 
     void section(std::string_view name) { m_section = name; }
     // Unsigned fields keep the low 16 bits of what is stored, so -1 becomes 65535.
-    void number(std::string_view key, u16& value, u16 fallback = 0) {
-        value = static_cast<u16>(m_profile.readInt(m_section, key, fallback));
+    void number(std::string_view key, u16& value, InputRange range, u16 fallback = 0) {
+        const Stored s = stored(key);
+        value = static_cast<u16>(s.number.value_or(fallback));
+        noteDoubtful(key, s, range, value);
     }
-    void number(std::string_view key, i32& value) { value = m_profile.readInt(m_section, key, 0); }
+    void number(std::string_view key, i32& value, InputRange range) {
+        const Stored s = stored(key);
+        value = s.number.value_or(0);
+        noteDoubtful(key, s, range, value);
+    }
     template <std::size_t N> void text(std::string_view key, FixedText<N>& value) {
-        value = m_profile.readString(m_section, key, {});
+        const std::string s = m_profile.readString(m_section, key, {});
+        value = s;
+        if (m_doubtful && s.size() > N)
+            m_doubtful->push_back({std::string(m_section), std::string(key), s, value.str()});
     }
     // The stored characters replace the reset value from position 1 on; the rest keeps it.
     void check(std::string_view key, std::string& value) {
@@ -193,23 +205,70 @@ public:
     // A table material brings its own k; any other value is a user-defined material
     // whose k is stored in tenths.
     void material(std::string_view materialKey, std::string_view kKey, SchaltschrankGroup& cabinet) {
-        u16 material = 0;
-        number(materialKey, material);
-        const i32 tenths = m_profile.readInt(m_section, kKey, 0);
-        if (IsTableMaterial(material)) {
-            SetMaterial(cabinet, material);
-        } else {
+        const Stored material = stored(materialKey);
+        const Stored tenths = stored(kKey);
+        const u16 value = static_cast<u16>(material.number.value_or(0));
+        if (IsTableMaterial(value))
+            SetMaterial(cabinet, value);
+        else
             cabinet.Material = Anderes;
-            cabinet.Waermedurchgangszahl = tenths / 10.0;
+        noteDoubtful(materialKey, material, eingabe::Material, cabinet.Material);
+        if (cabinet.Material == Anderes) {
+            cabinet.Waermedurchgangszahl = tenths.number.value_or(0) / 10.0;
+            noteDoubtful(kKey, tenths, eingabe::WaermedurchgangszahlZehntel, tenths.number.value_or(0));
         }
     }
 
 private:
+    struct Stored {
+        std::optional<std::string> text;
+        std::optional<i32> number;
+    };
+    Stored stored(std::string_view key) const {
+        Stored s{m_profile.value(m_section, key), std::nullopt};
+        if (s.text)
+            s.number = parseProfileInt(*s.text);
+        return s;
+    }
+    // A missing or empty value is what a page leaves of an empty edit; a text that is no
+    // number, or a number beyond the page's range, no page would have written.
+    void noteDoubtful(std::string_view key, const Stored& s, InputRange range, std::int64_t used) {
+        if (!m_doubtful || !s.text || s.text->empty() || (s.number && range.contains(*s.number)))
+            return;
+        m_doubtful->push_back({std::string(m_section), std::string(key), *s.text, std::to_string(used)});
+    }
+
     const Profile& m_profile;
+    DoubtfulValues* m_doubtful;
     std::string_view m_section;
 };
 
+// Collects the section names of the walk.
+class SectionLister {
+public:
+    explicit SectionLister(std::vector<std::string>& names) : m_names(names) {}
+    void section(std::string_view name) { m_names.emplace_back(name); }
+    template <class... A> void number(A&&...) {}
+    template <class... A> void text(A&&...) {}
+    template <class... A> void check(A&&...) {}
+    template <class... A> void material(A&&...) {}
+
+private:
+    std::vector<std::string>& m_names;
+};
+
 } // namespace
+
+const std::vector<std::string>& ProjectFileSections() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        SectionLister lister(all);
+        const ProjectData none{};
+        visitProject(none, lister);
+        return all;
+    }();
+    return names;
+}
 
 QByteArray ProjectFileBytes(const ProjectData& project, int testValue) {
     std::string out;
@@ -221,8 +280,8 @@ QByteArray ProjectFileBytes(const ProjectData& project, int testValue) {
     return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
 }
 
-void ReadProjectProfile(const Profile& profile, ProjectData& project) {
-    Reader reader(profile);
+void ReadProjectProfile(const Profile& profile, ProjectData& project, DoubtfulValues* doubtful) {
+    Reader reader(profile, doubtful);
     visitProject(project, reader);
 }
 

@@ -11,6 +11,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace zek {
 
@@ -23,10 +24,26 @@ using ConfirmOverwrite = std::function<bool(const std::string& question)>;
 // their fixed order, with the given value under "[Test]" "Test".
 QByteArray ProjectFileBytes(const ProjectData& project, int testValue);
 
+// A stored value that the reader takes as it always has, but that no page of the program
+// would have given: a text that is no number, a number beyond what its page accepts
+// (core/InputRanges.h), a text longer than its field.
+struct DoubtfulValue {
+    std::string section;
+    std::string key;
+    std::string stored; // the text in the file (Windows-1252)
+    std::string used;   // the value the record holds now
+    bool operator==(const DoubtfulValue&) const = default;
+};
+using DoubtfulValues = std::vector<DoubtfulValue>;
+
+// The sections of a project file in the order of writing, without the write check's "Test".
+const std::vector<std::string>& ProjectFileSections();
+
 // Overlays the keys of a project file onto a freshly reset record: missing keys and
 // values that are no integer give 0 or an empty text, except "GeraeteCheck" (the reset
-// value stays where the file has no character) and "Geraete" (65535).
-void ReadProjectProfile(const Profile& profile, ProjectData& project);
+// value stays where the file has no character) and "Geraete" (65535). Values no page
+// would have given are added to `doubtful` when one is passed.
+void ReadProjectProfile(const Profile& profile, ProjectData& project, DoubtfulValues* doubtful = nullptr);
 
 // Writes the project into the file. A read-only file is overwritten only after `confirm`
 // answers Yes, and is read-only again afterwards. The new file replaces the old one only

@@ -1,10 +1,9 @@
 #include "ui/ProjectCommands.h"
 
 #include "core/Cp1252.h"
-#include "io/FileAccess.h"
 #include "io/IoTexts.h"
 #include "io/LegacyImport.h"
-#include "io/Profile.h"
+#include "io/OpenProject.h"
 #include "io/ProjectFile.h"
 #include "io/SettingsFile.h"
 #include "ui/AppContext.h"
@@ -183,20 +182,9 @@ bool ProjectCommands::writeProject(const QString& name, std::uint32_t replaceFai
 }
 
 QString ProjectCommands::readProject(const QString& name) {
-    const auto bytes = readFileBytes(name);
-    if (!bytes)
-        return fromCp1252(m_app.language.GetLangText(kTextCannotRead)).replace("%s", name);
-    // A file without any section of a project is no project file, whatever its name.
-    const Profile profile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-    bool known = false;
-    for (const char* section :
-         {"Person", "Projekt", "Anschluss", "Schaltschrank", "Temperatur", "Verlustleistung"})
-        for (const char* key : {"Firma", "Name", "Spannung", "Breite", "MaxInnen", "Bekannt"})
-            known = known || profile.value(section, key).has_value();
-    if (!known)
-        return text(kTextNotAProject) + name;
-    ReadProjectFile(m_app.project, m_app.settings.data(), name);
-    return {};
+    const IoResult r =
+        OpenProject(m_app.project, m_app.settings.data(), name, m_app.language, ProjectFormat::ProjectFile);
+    return r.ok() ? QString() : fromCp1252(r.message).replace("\r\n", "\n");
 }
 
 void ProjectCommands::Delete() {

@@ -76,7 +76,6 @@ private:
 // in the text table's older ranges.
 inline constexpr std::uint32_t kTextDeleteFailed = 1004040;
 inline constexpr std::uint32_t kTextSaveDialogTitle = 1004013;
-inline constexpr std::uint32_t kTextNotAProject = 1004041;
 
 // Appends the default extension when the name has none ("plan" -> "plan.Z20").
 QString withDefaultExtension(const QString& fileName, const QString& extension);

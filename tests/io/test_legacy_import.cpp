@@ -127,6 +127,28 @@ TEST(LegacyImport, numbers_are_clamped_into_their_ranges) {
     EXPECT_EQ(l.Netzteile[9].Typ, 1);
 }
 
+TEST(LegacyImport, a_record_is_plausible_while_at_most_half_its_numbers_or_texts_lie_outside) {
+    LegacyRecordFit fit;
+    ProjectData p = NewProject(FactorySettings());
+    const Record r = Record()
+                         .u16At(452, 10000)
+                         .u16At(454, 9999)
+                         .textAt(0, "", 51)
+                         .textAt(51, "", 50)
+                         .textAt(710 + 8, "", 21);
+    ASSERT_TRUE(ImportLegacyRecord(r.bytes, p, &fit));
+    // Kinds 0 of the 10 fuse and 10 supply rows lie below 1, and 10000 above 9999: 21 of the
+    // 201 numbers; length bytes 51 of 50 and 21 of 20: 2 of the 26 texts.
+    EXPECT_EQ(fit.numbers, 201);
+    EXPECT_EQ(fit.numbersOutside, 21);
+    EXPECT_EQ(fit.texts, 26);
+    EXPECT_EQ(fit.textsTooLong, 2);
+    const std::pair<LegacyRecordFit, bool> cases[] = {
+        {{201, 100, 26, 13}, true}, {{201, 101, 26, 0}, false}, {{201, 0, 26, 14}, false}};
+    for (const auto& [f, plausible] : cases)
+        EXPECT_EQ(f.plausible(), plausible) << f.numbersOutside << " " << f.textsTooLong;
+}
+
 TEST(LegacyImport, texts_convert_from_dos_and_stop_at_their_width) {
     // E1 is "ß" in code page 850, DF in Windows-1252.
     const ProjectData p = imported(Record()
@@ -143,7 +165,10 @@ TEST(LegacyImport, texts_convert_from_dos_and_stop_at_their_width) {
 }
 
 TEST(LegacyImport, broken_files_give_a_message_and_leave_the_project_untouched) {
-    const MapTexts texts({{1005081, "Cannot read %s"}, {1005082, "Too short: %s"}});
+    const MapTexts texts({{1005082, "Too short: %s"},
+                          {1013000, "Missing: %s"},
+                          {1013001, "Folder: %s"},
+                          {1013003, "Not 1.1: %s"}});
     const QDir dir(ZEK_TEST_DATA_DIR "/broken/legacy");
     Project reference(FactorySettings());
     ASSERT_TRUE(ImportLegacyProject(reference, dir.filePath("exact_1220.ZEK"), texts).ok());
@@ -155,9 +180,10 @@ TEST(LegacyImport, broken_files_give_a_message_and_leave_the_project_untouched) 
         {"short_1000.ZEK", IoStatus::TooShort, "Too short: "},
         {"short_1219.ZEK", IoStatus::TooShort, "Too short: "},
         {"long_1300.ZEK", IoStatus::Ok, ""},
-        {"all_ff.ZEK", IoStatus::Ok, ""},
-        {"missing.ZEK", IoStatus::ReadFailed, "Cannot read "},
-        {".", IoStatus::ReadFailed, "Cannot read "},
+        {"all_ff.ZEK", IoStatus::NotAProject, "Not 1.1: "},
+        {"random_1220.ZEK", IoStatus::NotAProject, "Not 1.1: "},
+        {"missing.ZEK", IoStatus::ReadFailed, "Missing: "},
+        {".", IoStatus::ReadFailed, "Folder: "},
     };
     // clang-format on
     for (const auto& c : cases) {

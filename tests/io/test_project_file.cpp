@@ -2,6 +2,7 @@
 #include "ProjectSamples.h"
 
 #include "io/FileAccess.h"
+#include "io/Profile.h"
 #include "io/ProjectFile.h"
 
 #include <QDir>
@@ -177,6 +178,43 @@ TEST_F(ProjectFileTest, read_only_file_is_kept_on_no_and_rewritten_read_only_on_
     EXPECT_FALSE(project.IsProjectModified());
 }
 
+TEST_F(ProjectFileTest, values_no_page_would_give_are_listed_with_the_value_used) {
+    const struct {
+        std::string text;
+        DoubtfulValues doubtful;
+    } cases[] = {
+        // The last value of each range, and empty or missing values, are what a page gives.
+        {"[Schaltschrank]\r\nBreite=9999\r\nHoehe=\r\nMaterial=4\r\nW\xE4rmedurchgangszahl=0\r\n"
+         "[Temperatur]\r\nMinAussen=-50\r\nMaxAussen=75\r\n[Sicherungen]\r\nArtNr1=3\r\n"
+         "[Auswahl]\r\nGeraete=65535\r\n[Person]\r\nFirma=" +
+             std::string(50, 'F'),
+         {}},
+        // -400 keeps its low 16 bits: 65536 - 400 = 65136.
+        {"[Schaltschrank]\r\nBreite=10000\r\nTiefe=-400\r\nMaterial=5\r\nW\xE4rmedurchgangszahl=-1\r\n",
+         {{"Schaltschrank", "Breite", "10000", "10000"},
+          {"Schaltschrank", "Tiefe", "-400", "65136"},
+          {"Schaltschrank", "Material", "5", "4"},
+          {"Schaltschrank", "W\xE4rmedurchgangszahl", "-1", "-1"}}},
+        {"[Temperatur]\r\nMinAussen=-51\r\nMaxAussen=76\r\n[Sicherungen]\r\nArtNr1=0\r\n"
+         "[Verlustleistung]\r\nWertBekannt=99999999999999999999\r\nBekannt=zwei\r\n",
+         {{"Temperatur", "MaxAussen", "76", "76"},
+          {"Temperatur", "MinAussen", "-51", "-51"},
+          {"Verlustleistung", "Bekannt", "zwei", "0"},
+          {"Verlustleistung", "WertBekannt", "99999999999999999999", "0"},
+          {"Sicherungen", "ArtNr1", "0", "0"}}},
+        {"[Auswahl]\r\nGeraete=65536\r\n[Person]\r\nFirma=" + std::string(51, 'F'),
+         {{"Person", "Firma", std::string(51, 'F'), std::string(50, 'F')},
+          {"Auswahl", "Geraete", "65536", "0"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        ProjectData p = NewProject(FactorySettings());
+        DoubtfulValues doubtful;
+        ReadProjectProfile(Profile(c.text), p, &doubtful);
+        EXPECT_EQ(doubtful, c.doubtful);
+    }
+}
+
 TEST_F(ProjectFileTest, failed_write_leaves_the_old_file_intact_and_the_project_modified) {
     const QString file = path("keep.Z20");
     Project project(FactorySettings());
@@ -203,6 +241,10 @@ TEST_F(ProjectFileTest, file_that_does_not_read_back_never_replaces_the_old_one)
               IoStatus::CheckFailed);
     EXPECT_EQ(fileBytes(path("checked.Z20")), "old");
     EXPECT_EQ(files(), QStringList{"checked.Z20"});
+    // A FIFO (or a device) is never replaced by a regular file.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    EXPECT_EQ(writeFileAtomically(path("fifo"), "new", nullptr, nullptr), IoStatus::WriteFailed);
+    EXPECT_TRUE(QFileInfo(path("fifo")).exists() && !QFileInfo(path("fifo")).isFile());
 }
 
 TEST_F(ProjectFileTest, rewrite_keeps_permissions_and_links) {
