@@ -30,7 +30,7 @@ TEST(BalanceCommand, exit_codes_and_the_json_of_the_worked_example) {
     const std::pair<QStringList, int> cases[] = {
         {{dir.filePath("fehlt.Z20"), "--data-dir", kBin}, 1}, // no such project
         {{dir.filePath("fehlt.ZEK"), "--data-dir", kBin}, 1},
-        {{dir.filePath("projekt.txt")}, 2}, // unknown kind of file
+        {{dir.filePath("projekt.txt"), "--data-dir", kBin}, 1}, // read by its content: missing
         {{}, 2},
         {{dir.filePath("p.Z20"), "--lang", "../zkdeu"}, 2},     // a code is no path
         {{dir.filePath("p.Z20"), "--data-dir", dir.path()}, 3}, // no device table there

@@ -1,91 +1,126 @@
 #pragma once
 
 // What every zek-cli command shares: the argument parser (options before or after the
-// file arguments), the data folder with its settings, texts and device table, reading a
-// project by its extension, and writing report lines to standard output.
+// file arguments, "--name value" or "--name=value"), the data folder with its settings,
+// texts and device table, the language of the run and of its messages, reading a
+// project, and writing to standard output with a check that it arrived.
+
+#include "Command.h"
 
 #include "core/ProjectData.h"
 #include "core/SettingsData.h"
 #include "devices/DeviceTable.h"
 #include "i18n/Language.h"
+#include "io/ProjectFile.h"
 #include "report/Report.h"
 
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zek::cli {
 
-struct ParsedArgs {
-    QStringList files;           // the arguments that are no options, in order
-    QMap<QString, QString> opts; // "--name" -> value ("" for a flag)
-    bool has(const QString& name) const { return opts.contains(name); }
-    QString value(const QString& name, const QString& fallback = {}) const {
-        return opts.value(name, fallback);
-    }
+// Texts of the command line's own messages; "%1", "%2", ... stand for what they name.
+enum CliText : std::uint32_t {
+    kTextUnknownOption = 1013010,    // unknown option %1
+    kTextOptionNeedsValue = 1013011, // option %1 needs a value
+    kTextOptionTakesNoValue = 1013012,
+    kTextUnknownCommand = 1013013,
+    kTextUnknownLanguage = 1013014, // %1 is no installed language; installed: %2
+    kTextOneProject = 1013015,
+    kTextInputAndOutput = 1013016,
+    kTextSomeProjects = 1013017,
+    kTextOneTextNumber = 1013018,
+    kTextUnknownEncoding = 1013019,
+    kTextDateForm = 1013020,         // %1 is no date D.M.YYYY
+    kTextDateMissing = 1013021,      // the date %1 does not exist
+    kTextDoubtfulValue = 1013022,    // %1: [%2] %3=%4 ... read as %5
+    kTextStrictStop = 1013023,       // %1: values no page accepts (--strict)
+    kTextOutputFailed = 1013024,     // the output could not be written: %1
+    kTextNotRegularTarget = 1013025, // %1 is no regular file; left as it is
+    kTextTargetIsInput = 1013026,    // %1 is the input file; left as it is
+    kTextNoPdfLayer = 1013027,
+    kTextNoSuchText = 1013028, // text %1 is not among the texts of %2
 };
-
-// Options common to the commands that read a project: --data-dir, --lang.
-inline const QStringList kDataOptions = {QStringLiteral("--data-dir"), QStringLiteral("--lang")};
-
-// Splits the arguments into files and options; `valueOptions` take the next argument as
-// their value, `flags` none; "--help"/"-h" is always known. False with a message for an
-// unknown option or a missing value; "--" ends the options.
-bool parseArgs(const QStringList& args, const QStringList& valueOptions, const QStringList& flags,
-               ParsedArgs& out, QString& error);
-
-// Prints "zek-cli CMD: message" and the usage line on stderr; returns kExitUsage.
-int usageError(const char* command, const QString& message, const char* usage);
-
-// The data folder: --data-dir, else the folder of zek-cli.
-QString dataDir(const ParsedArgs& args);
-
-// The settings of the data folder: "ZEK.INI", else "ZEK.DEF". The user's own settings
-// elsewhere are not read, so a run depends on the data folder alone.
-void readDataSettings(Settings& settings, const QString& dataDir);
-// --lang, else the settings' Optionen.Sprache, else "zkdeu".
-QString languageCode(const ParsedArgs& args, const SettingsData& settings);
-// A language code names files beside the program: letters, digits and "_" only, never a path.
-bool validLanguageCode(const QString& code);
-
-// Settings, language texts and device table of one run, loaded as the desktop program
-// loads them at start.
-class Environment {
-public:
-    // The settings of the data folder ("ZEK.INI", else "ZEK.DEF"); the language from
-    // `lang`, else the settings' Optionen.Sprache, else "zkdeu"; then the texts and the
-    // device table of that language. Returns kExitOk, kExitUsage for a code that is no
-    // language code, or kExitNoData after printing the start-up message on stderr.
-    int load(const ParsedArgs& args, const char* command);
-
-    const SettingsData& settings() const { return m_settings.data(); }
-    const Language& language() const { return m_language; }
-    const DeviceTable& devices() const { return m_devices; }
-    const std::string& code() const { return m_code; }
-
-private:
-    Settings m_settings;
-    Language m_language;
-    DeviceTable m_devices;
-    std::string m_code;
-};
-
-// Reads a project: ".Z20" as a project file, ".ZEK" (any case) as a version 1.1 import.
-// False with a message (for stderr, UTF-8) when the file cannot be read.
-bool readProject(Project& project, const SettingsData& settings, const TextSource& texts, const QString& file,
-                 QString& error);
 
 enum class Encoding { Utf8, Cp1252 };
 // "utf-8" (default) or "cp1252"; false for anything else.
 bool parseEncoding(const QString& text, Encoding& out);
-// "D.M.YYYY"; false when it is no valid date. An empty text gives today.
-bool parseDate(const QString& text, Datum& out);
+// "D.M.YYYY" with a year of four digits.
+enum class DateCheck { Ok, NotADate, NoSuchDay };
+DateCheck parseDate(const QString& text, Datum& out);
 
-// Writes each line followed by "\n".
-void writeLines(const std::vector<std::string>& lines, Encoding encoding, std::FILE* out = stdout);
-// Windows-1252 bytes as UTF-8 on stderr, with "\r\n" as "\n".
-void printError(const char* command, const std::string& cp1252);
+// One run of one command: its arguments, its data folder, language and messages.
+class Invocation {
+public:
+    // Parses the arguments against the command's options; an error is kept for
+    // usageError() so that even the message about a wrong call is in the user's language.
+    Invocation(const Command* command, const QStringList& args);
+    Invocation(const Invocation&) = delete;
+    Invocation& operator=(const Invocation&) = delete;
+
+    const Command* command() const { return m_command; }
+    // Why the arguments do not fit the command's options; empty when they do.
+    QString parseError() const;
+    const QStringList& files() const { return m_files; }
+    bool has(const QString& option) const { return m_options.contains(option); }
+    QString value(const QString& option) const { return m_options.value(option); }
+
+    // --data-dir, else the folder of zek-cli.
+    QString dataDir() const;
+    // The settings of the data folder: "ZEK.INI", else "ZEK.DEF". The user's own settings
+    // elsewhere are not read, so a run depends on the data folder alone.
+    const SettingsData& settings() const { return m_settings.data(); }
+    // --lang, else the settings' language, else "zkdeu", in small letters.
+    const std::string& code() const { return m_code; }
+
+    // kExitOk, or kExitUsage after a message when --lang names no installed language.
+    int checkLanguage();
+    // The language check, then the texts and (unless only texts are wanted) the device
+    // table of the language: kExitOk, kExitUsage, or kExitNoData after the start-up message.
+    int loadData(bool withDevices = true);
+    const Language& language() const { return m_language; }
+    const DeviceTable& devices() const { return m_devices; }
+
+    // A message text of the run's language (English where the texts lack it).
+    QString text(std::uint32_t number) const;
+    // "zek-cli NAME: message" on standard error.
+    void message(const QString& text) const;
+    // The message and the usage line; returns kExitUsage.
+    int usageError(const QString& text) const;
+
+    // Reads a project by its extension, or by its content for any other name; prints
+    // why it cannot be, and every value no page would have given. With --strict those
+    // values make it fail as well. kExitOk or kExitInput; `error` gets the message.
+    int readProject(Project& project, const QString& file, QString* error = nullptr);
+
+    // Standard output; a failed write is remembered for finish().
+    void write(std::string_view bytes);
+    void writeLines(const std::vector<std::string>& lines, Encoding encoding);
+    // Flushes standard output: the command's exit code, or kExitInput after a message
+    // when anything written did not arrive.
+    int finish(int exitCode);
+
+private:
+    void loadMessageTexts() const;
+    QStringList installedLanguages() const;
+
+    const Command* m_command;
+    QStringList m_files;
+    QMap<QString, QString> m_options;
+    std::uint32_t m_parseErrorText = 0;
+    QString m_parseErrorArgument;
+    Settings m_settings;
+    std::string m_code;
+    mutable Language m_language;
+    mutable bool m_textsTried = false;
+    DeviceTable m_devices;
+    int m_outputError = 0;
+    bool m_outputFailed = false;
+};
 
 } // namespace zek::cli

@@ -2,12 +2,16 @@
 // as the desktop program builds it, with the stored device selection confirmed at once.
 #include "Command.h"
 #include "Common.h"
+#include "Target.h"
 
 #include "core/Cp1252.h"
 
-#include <cstdio>
+#include <QDate>
 #ifdef ZEK_CLI_PDF
 #include "report/print/Drucke.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
 #endif
 
 namespace {
@@ -15,84 +19,111 @@ namespace {
 using namespace zek;
 using namespace zek::cli;
 
-constexpr const char* kUsage =
-    "zek-cli report PROJECT [--fax] [--data-dir DIR] [--lang CODE] [--date D.M.YYYY] "
-    "[--encoding utf-8|cp1252] [--pdf OUT.pdf]";
-
-int writePdf(const std::vector<std::string>& lines, const PrinterBlock& block, const QString& projectFile,
-             const QString& pdf, const TextSource& texts) {
 #ifdef ZEK_CLI_PDF
-    const DruckErgebnis r = DruckePdf(lines, block, DruckJobTitel(projectFile), pdf, texts);
+// "-" sends the PDF to standard output; any other name is written safely beside itself.
+int writePdf(Invocation& call, const std::vector<std::string>& lines, const PrinterBlock& block,
+             const QString& projectFile, const QString& pdf) {
+    DruckErgebnis r;
+    if (pdf == "-") {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                             QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+            r = Drucke(lines, block, DruckJobTitel(projectFile), writer, call.language());
+        }
+        if (r.ok)
+            call.write(std::string_view(buffer.data().constData(), std::size_t(buffer.data().size())));
+    } else {
+        r = DruckePdf(lines, block, DruckJobTitel(projectFile), pdf, call.language());
+    }
     if (!r.ok) {
-        std::fprintf(stderr, "zek-cli report: %s\n", r.fehler.toUtf8().constData());
+        call.message(r.fehler);
         return kExitInput;
     }
     return kExitOk;
-#else
-    (void)lines, (void)block, (void)projectFile, (void)pdf, (void)texts;
-    std::fprintf(stderr, "zek-cli report: --pdf needs the printing layer, which this build leaves out\n");
-    return kExitUsage;
-#endif
 }
+#else
+int writePdf(Invocation& call, const std::vector<std::string>&, const PrinterBlock&, const QString&,
+             const QString&) {
+    call.message(call.text(kTextNoPdfLayer));
+    return kExitUsage;
+}
+#endif
 
-int runReport(const QStringList& args) {
-    ParsedArgs a;
-    QString error;
-    if (!parseArgs(args, kDataOptions + QStringList{"--date", "--encoding", "--pdf"}, {"--fax"}, a, error))
-        return usageError("report", error, kUsage);
-    if (a.has("--help")) {
-        std::printf(
-            "usage: %s\n\n"
-            "Prints every line of the result report of PROJECT (a .Z20 project file or a\n"
-            "version 1.1 .ZEK file), or with --fax the inquiry to the device supplier.\n"
-            "The devices are those ticked in the project's stored selection.\n\n"
-            "  --data-dir DIR   folder of the texts, device tables and settings (default: beside zek-cli)\n"
-            "  --lang CODE      zkdeu, zkeng or zkfra (default: the settings' language, else zkdeu)\n"
-            "  --date D.M.YYYY  the date printed in the report (default: today)\n"
-            "  --encoding E     utf-8 (default) or cp1252\n"
-            "  --pdf OUT.pdf    print the lines into OUT.pdf (A4) with the margins of the settings'\n"
-            "                   result printer (fax printer with --fax) instead of standard output\n",
-            kUsage);
-        return kExitOk;
-    }
-    if (a.files.size() != 1)
-        return usageError("report", "exactly one PROJECT is needed", kUsage);
+int runReport(Invocation& call) {
+    if (call.files().size() != 1)
+        return call.usageError(call.text(kTextOneProject));
     Encoding encoding;
-    if (!parseEncoding(a.value("--encoding"), encoding))
-        return usageError("report", "unknown encoding " + a.value("--encoding"), kUsage);
-    Datum heute;
-    if (!parseDate(a.value("--date"), heute))
-        return usageError("report", "the date must be D.M.YYYY, not " + a.value("--date"), kUsage);
-
-    Environment env;
-    if (const int rc = env.load(a, "report"); rc != kExitOk)
-        return rc;
-    const QString file = a.files.front();
-    Project project(env.settings());
-    if (!readProject(project, env.settings(), env.language(), file, error)) {
-        std::fprintf(stderr, "zek-cli report: %s\n", error.toUtf8().constData());
-        return kExitInput;
+    if (!parseEncoding(call.value("--encoding"), encoding))
+        return call.usageError(call.text(kTextUnknownEncoding).arg(call.value("--encoding")));
+    const QDate today = QDate::currentDate();
+    Datum heute{today.day(), today.month(), today.year()};
+    if (call.has("--date")) {
+        const QString date = call.value("--date");
+        switch (parseDate(date, heute)) {
+        case DateCheck::NotADate:
+            return call.usageError(call.text(kTextDateForm).arg(date));
+        case DateCheck::NoSuchDay:
+            return call.usageError(call.text(kTextDateMissing).arg(date));
+        case DateCheck::Ok:
+            break;
+        }
     }
+    if (const int rc = call.loadData(); rc != kExitOk)
+        return rc;
+    const QString file = call.files().front();
+    const QString pdf = call.value("--pdf");
+    if (call.has("--pdf") && pdf != "-")
+        if (const int rc = checkTarget(call, pdf, file); rc != kExitOk)
+            return rc;
+    Project project(call.settings());
+    if (const int rc = call.readProject(project, file); rc != kExitOk)
+        return rc;
 
-    StoredTicksSelector selector(
-        [&env](std::uint32_t text) { printError("report", env.language().GetLangText(text)); });
-    const ReportContext ctx{project.data(), env.settings(), env.language(), env.devices(),
-                            selector,       toCp1252(file), heute};
+    StoredTicksSelector selector([&call](std::uint32_t text) {
+        call.message(fromCp1252(call.language().GetLangText(text)).replace("\r\n", "\n"));
+    });
+    const ReportContext ctx{
+        project.data(), call.settings(), call.language(), call.devices(), selector, toCp1252(file), heute};
     TZEKCollection lines;
     bool abbruch = false; // confirmed at once, never cancelled
-    if (a.has("--fax"))
+    if (call.has("--fax"))
         lines.ErstelleAnfrage(ctx, abbruch);
     else
         lines.ErstelleErgebnis(ctx, abbruch);
 
-    if (a.has("--pdf"))
-        return writePdf(lines.lines(), a.has("--fax") ? env.settings().Fax : env.settings().Drucker, file,
-                        a.value("--pdf"), env.language());
-    writeLines(lines.lines(), encoding);
+    if (call.has("--pdf"))
+        return writePdf(call, lines.lines(),
+                        call.has("--fax") ? call.settings().Fax : call.settings().Drucker, file, pdf);
+    call.writeLines(lines.lines(), encoding);
     return kExitOk;
 }
 
-const CommandRegistration reg{
-    {"report", "prints the result report or the fax inquiry of a project", runReport}};
+const CommandRegistration reg{{
+    "report",
+    "print the result report or the fax inquiry of a project",
+    "PROJECT",
+    "Prints every line of the result report of PROJECT (a .Z20 project file, a version\n"
+    "1.1 .ZEK file, or a file of another name that holds either), or with --fax the\n"
+    "inquiry to the device supplier. The devices are those ticked in the project's\n"
+    "stored selection. A stored value that no page of the program accepts is named on\n"
+    "standard error, with the value the report uses.\n",
+    {
+        {"--fax", nullptr, "the fax inquiry instead of the result report"},
+        kDataDirOption,
+        kLangOption,
+        {"--date", "D.M.YYYY", "the date printed in the report (default: today)"},
+        kEncodingOption,
+        {"--pdf", "OUT.pdf",
+         "print the lines into OUT.pdf (A4) with the margins of the settings'\n"
+         "result printer (fax printer with --fax) instead of standard output;\n"
+         "\"-\" writes the PDF to standard output. OUT.pdf must not be the\n"
+         "project, nor a FIFO or a device"},
+        kStrictOption,
+    },
+    runReport,
+}};
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "report/Summary.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string_view>
 
 namespace {
@@ -15,66 +14,58 @@ namespace {
 using namespace zek;
 using namespace zek::cli;
 
-constexpr const char* kUsage = "zek-cli summary PROJECT... [--csv] [--data-dir DIR] [--lang CODE]";
-
-void writeOut(const std::string& cp1252, bool utf8) {
-    const std::string out = utf8 ? cp1252ToUtf8(cp1252) : cp1252;
-    std::fwrite(out.data(), 1, out.size(), stdout);
-}
-
-int runSummary(const QStringList& args) {
-    ParsedArgs a;
-    QString error;
-    if (!parseArgs(args, kDataOptions + QStringList{"--encoding"}, {"--csv"}, a, error))
-        return usageError("summary", error, kUsage);
-    if (a.has("--help")) {
-        std::printf("usage: %s\n\n"
-                    "Prints one row per project (.Z20 or version 1.1 .ZEK): surface, total power loss,\n"
-                    "cooling need, heating need with the equipment switched off and running, and the\n"
-                    "devices the result report would list with the project's stored selection.\n"
-                    "A project that cannot be read gives a row with its error; the others go on.\n\n"
-                    "  --csv            comma-separated values with a header line\n"
-                    "  --data-dir DIR   folder of the texts, device tables and settings\n"
-                    "  --lang CODE      zkdeu, zkeng or zkfra: the device table and the messages\n"
-                    "  --encoding E     utf-8 (default) or cp1252\n",
-                    kUsage);
-        return kExitOk;
-    }
-    if (a.files.isEmpty())
-        return usageError("summary", "at least one PROJECT is needed", kUsage);
+int runSummary(Invocation& call) {
+    if (call.files().isEmpty())
+        return call.usageError(call.text(kTextSomeProjects));
     Encoding encoding;
-    if (!parseEncoding(a.value("--encoding"), encoding))
-        return usageError("summary", "unknown encoding " + a.value("--encoding"), kUsage);
-    const bool utf8 = encoding == Encoding::Utf8;
-    const bool csv = a.has("--csv");
-
-    Environment env;
-    if (const int rc = env.load(a, "summary"); rc != kExitOk)
+    if (!parseEncoding(call.value("--encoding"), encoding))
+        return call.usageError(call.text(kTextUnknownEncoding).arg(call.value("--encoding")));
+    const bool csv = call.has("--csv");
+    if (const int rc = call.loadData(); rc != kExitOk)
         return rc;
+    const auto write = [&call, encoding](const std::string& cp1252) {
+        call.write(encoding == Encoding::Utf8 ? cp1252ToUtf8(cp1252) : cp1252);
+    };
 
     // The file column fits the longest name given, so the figures stand in columns.
     std::size_t width = std::string_view("file").size();
-    for (const QString& file : a.files)
+    for (const QString& file : call.files())
         width = std::max(width, toCp1252(file).size());
-    writeOut(ZusammenfassungKopf(csv, width), utf8);
+    write(ZusammenfassungKopf(csv, width));
     int rc = kExitOk;
-    Project project(env.settings());
-    for (const QString& file : a.files) {
+    Project project(call.settings());
+    for (const QString& file : call.files()) {
         Zusammenfassung z;
-        if (readProject(project, env.settings(), env.language(), file, error)) {
-            z = Zusammenfassen(project.data(), env.devices());
+        QString error;
+        if (call.readProject(project, file, &error) == kExitOk) {
+            z = Zusammenfassen(project.data(), call.devices());
         } else {
             z.fehler = toCp1252(error);
             rc = kExitInput;
         }
         z.datei = toCp1252(file);
-        writeOut(ZusammenfassungZeile(z, csv, width), utf8);
+        write(ZusammenfassungZeile(z, csv, width));
     }
-    std::fflush(stdout);
     return rc;
 }
 
-const CommandRegistration reg{
-    {"summary", "prints the key figures and devices of many projects, one row each", runSummary}};
+const CommandRegistration reg{{
+    "summary",
+    "print the key figures and devices of many projects, one row each",
+    "PROJECT...",
+    "Prints one row per project (.Z20, version 1.1 .ZEK, or a file of another name that\n"
+    "holds either): surface, total power loss, cooling need, heating need with the\n"
+    "equipment switched off and running, and the devices the result report would list\n"
+    "with the project's stored selection. A project that cannot be read gives a row\n"
+    "with its error and a message on standard error; the others go on.\n",
+    {
+        {"--csv", nullptr, "comma-separated values with a header line"},
+        kDataDirOption,
+        kLangOption,
+        kEncodingOption,
+        kStrictOption,
+    },
+    runSummary,
+}};
 
 } // namespace

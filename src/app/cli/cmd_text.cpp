@@ -1,49 +1,23 @@
-// zek-cli text NUMBER [--lang CODE] [--data-dir DIR]: prints one language text, so the
-// shipped texts can be checked without the desktop program.
+// zek-cli text NUMBER: prints one language text, so the shipped texts can be checked
+// without the desktop program.
 #include "Command.h"
 #include "Common.h"
 
 #include "core/Cp1252.h"
-#include "i18n/Language.h"
-
-#include <cstdio>
 
 namespace {
 
-constexpr const char* kUsage = "zek-cli text NUMBER [--lang zkdeu|zkeng|zkfra] [--data-dir DIR]";
+using namespace zek::cli;
 
-int runText(const QStringList& args) {
-    using namespace zek::cli;
-    ParsedArgs parsed;
-    QString error;
-    if (!parseArgs(args, kDataOptions, {}, parsed, error))
-        return usageError("text", error, kUsage);
-    if (parsed.has("--help")) {
-        std::printf(
-            "usage: %s\n\nPrints the language text of NUMBER in the language CODE (default zkdeu), read\n"
-            "from the data folder (default: the folder of zek-cli). Numbers below 70000 come\n"
-            "from the language module.\n",
-            kUsage);
-        return kExitOk;
-    }
-    bool ok = parsed.files.size() == 1;
-    const qulonglong value = ok ? parsed.files.front().toULongLong(&ok) : 0;
+int runText(Invocation& call) {
+    bool ok = call.files().size() == 1;
+    const qulonglong value = ok ? call.files().front().toULongLong(&ok) : 0;
     if (!ok || value > 999'999'999u)
-        return usageError("text", QStringLiteral("one text number of at most nine digits expected"), kUsage);
-    const std::string code = parsed.value("--lang", QStringLiteral("zkdeu")).toStdString();
-
-    zek::Language language;
-    language.setModuleMessageHandler(
-        [](const QString& message) { printError("text", zek::toCp1252(message)); });
-    if (!language.LoadLanguage(dataDir(parsed), code, &error)) {
-        printError("text", zek::toCp1252(error));
-        return kExitNoData;
-    }
-    if (language.lineCount() == 0) {
-        language.ReportEmptyTable();
-        return kExitNoData;
-    }
+        return call.usageError(call.text(kTextOneTextNumber));
+    if (const int rc = call.loadData(false); rc != kExitOk)
+        return rc;
     const auto number = static_cast<std::uint32_t>(value);
+    const zek::Language& language = call.language();
     // The module answers below 70000 and has no empty texts; the table may hold empty ones.
     std::optional<std::string> text = language.findText(number);
     if (number < zek::Language::kFirstTableNumber) {
@@ -52,13 +26,22 @@ int runText(const QStringList& args) {
             text.reset();
     }
     if (!text) {
-        std::fprintf(stderr, "zek-cli text: text %llu is not in the %s texts\n", value, code.c_str());
+        call.message(
+            call.text(kTextNoSuchText).arg(QString::number(value), QString::fromStdString(call.code())));
         return kExitNoData;
     }
-    std::printf("%s\n", zek::fromCp1252(*text).replace("\r\n", "\n").toUtf8().constData());
+    call.write((zek::fromCp1252(*text).replace("\r\n", "\n") + "\n").toUtf8().toStdString());
     return kExitOk;
 }
 
-const zek::cli::CommandRegistration reg{{"text", "prints a language text by number", runText}};
+const CommandRegistration reg{{
+    "text",
+    "print a language text by number",
+    "NUMBER",
+    "Prints the language text of NUMBER in the language of the run, read from the data\n"
+    "folder. Numbers below 70000 come from the language module.\n",
+    {kDataDirOption, kLangOption},
+    runText,
+}};
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "Command.h"
+#include "Common.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #ifdef ZEK_CLI_PDF
@@ -10,27 +10,11 @@
 
 namespace zek::cli {
 
-static std::vector<Command>& registry() {
-    static std::vector<Command> all;
-    return all;
-}
-
-void registerCommand(Command command) {
-    registry().push_back(std::move(command));
-}
-
-const std::vector<Command>& commands() {
-    auto& all = registry();
-    std::sort(all.begin(), all.end(),
-              [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
-    return all;
-}
-
-static void printUsage(std::FILE* out) {
-    std::fprintf(out, "usage: zek-cli COMMAND [ARGS...]\n\ncommands:\n");
-    for (const Command& c : commands())
-        std::fprintf(out, "  %-14s %s\n", c.name, c.summary);
-    std::fprintf(out, "\n'zek-cli COMMAND --help' describes a command.\n");
+// Qt's own notes (a missing XDG_RUNTIME_DIR, a font replaced) mean nothing to the user of
+// a command; only its failures are passed on.
+static void qtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "zek-cli: %s\n", text.toUtf8().constData());
 }
 
 // Drawing a PDF needs fonts and so a GUI application; the offscreen platform keeps
@@ -38,7 +22,7 @@ static void printUsage(std::FILE* out) {
 static std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
 #ifdef ZEK_CLI_PDF
     for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--pdf") == 0) {
+        if (qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return std::make_unique<QGuiApplication>(argc, argv);
         }
@@ -46,26 +30,40 @@ static std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+static int run(QStringList args) {
+    if (args.isEmpty()) {
+        std::fputs(programHelp().c_str(), stderr);
+        return kExitUsage;
+    }
+    const QString first = args.takeFirst();
+    // "help" alone, "--help": the commands; "help COMMAND": that command's help.
+    const bool helpFor = first == "help" && !args.isEmpty();
+    if (first == "--help" || first == "-h" || (first == "help" && !helpFor)) {
+        Invocation call(nullptr, args);
+        call.write(programHelp());
+        return call.finish(kExitOk);
+    }
+    const QString name = helpFor ? args.takeFirst() : first;
+    const Command* command = findCommand(name);
+    Invocation call(command, args);
+    if (!command) {
+        call.message(call.text(kTextUnknownCommand).arg(name));
+        std::fputs(programHelp().c_str(), stderr);
+        return kExitUsage;
+    }
+    if (helpFor || call.has("--help")) {
+        call.write(commandHelp(*command));
+        return call.finish(kExitOk);
+    }
+    if (const QString error = call.parseError(); !error.isEmpty())
+        return call.usageError(error);
+    return call.finish(command->run(call));
+}
+
 } // namespace zek::cli
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(zek::cli::qtMessages);
     const auto application = zek::cli::makeApplication(argc, argv);
-    QCoreApplication& app = *application;
-    using namespace zek::cli;
-    QStringList args = app.arguments().mid(1);
-    if (args.isEmpty()) {
-        printUsage(stderr);
-        return kExitUsage;
-    }
-    const QString name = args.takeFirst();
-    if (name == "--help" || name == "-h" || name == "help") {
-        printUsage(stdout);
-        return kExitOk;
-    }
-    for (const Command& c : commands())
-        if (name == QLatin1String(c.name))
-            return c.run(args);
-    std::fprintf(stderr, "zek-cli: unknown command '%s'\n", qPrintable(name));
-    printUsage(stderr);
-    return kExitUsage;
+    return zek::cli::run(application->arguments().mid(1));
 }
