@@ -7,6 +7,7 @@
 #include "io/ProjectFile.h"
 #include "io/SettingsFile.h"
 #include "ui/AppContext.h"
+#include "ui/DoubtfulValues.h"
 #include "ui/Interaction.h"
 
 #include <QDir>
@@ -182,9 +183,14 @@ bool ProjectCommands::writeProject(const QString& name, std::uint32_t replaceFai
 }
 
 QString ProjectCommands::readProject(const QString& name) {
-    const IoResult r =
-        OpenProject(m_app.project, m_app.settings.data(), name, m_app.language, ProjectFormat::ProjectFile);
-    return r.ok() ? QString() : fromCp1252(r.message).replace("\r\n", "\n");
+    DoubtfulValues doubtful;
+    const IoResult r = OpenProject(m_app.project, m_app.settings.data(), name, m_app.language,
+                                   ProjectFormat::ProjectFile, &doubtful);
+    if (!r.ok())
+        return fromCp1252(r.message).replace("\r\n", "\n");
+    if (!doubtful.empty())
+        m_ui.question(DoubtfulValuesMessage(name, doubtful, m_app.language), MsgType::Warning, mbOK, 0);
+    return {};
 }
 
 void ProjectCommands::Delete() {

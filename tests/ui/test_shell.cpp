@@ -488,8 +488,11 @@ private slots:
             const char* name;
             QByteArray bytes;
             bool legacy, refused;
+            const char* doubtful = nullptr; // the line of the warning after Open
         } cases[] = {
-            {"plan.z20", "[Projekt]\r\nName=Halle 7\r\n", false, false},
+            {"plan.z20", "[Projekt]\r\nName=Halle 7\r\n[Schaltschrank]\r\nBreite=9999\r\n", false, false},
+            {"krumm.Z20", "[Schaltschrank]\r\nBreite=-400\r\n", false, false,
+             "\n[Schaltschrank] Breite=-400 \u2192 65136"},
             {"ALT.zek", QByteArray(1220, '\0'), true, false},
             {"fremd.Z20", QByteArray(junk, sizeof junk - 1), false, true},
             {"KURZ.ZEK", "zu kurz", true, true}, // too short for a version 1.1 record
@@ -498,8 +501,14 @@ private slots:
             Shell shell;
             QVERIFY(shell.start());
             shell.writeFile(c.name, c.bytes);
+            if (c.doubtful)
+                shell.ui.setNextAnswer(mrOk);
             shell.window->commands().OpenGiven(shell.path(c.name));
             QVERIFY(shell.ui.fileDialogs.isEmpty());
+            QVERIFY(shell.ui.allAnswersUsed());
+            if (c.doubtful)
+                QCOMPARE(shell.ui.questions.last(), shell.text(1013005).replace("%s", shell.path(c.name)) +
+                                                        QString::fromUtf8(c.doubtful));
             QCOMPARE(shell.app->projectOpen, !c.refused);
             if (!c.refused) {
                 QCOMPARE(shell.app->projectFileName, shell.path(c.name));

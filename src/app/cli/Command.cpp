@@ -57,7 +57,8 @@ void registerCommand(Command command) {
 
 const std::vector<Command>& commands() {
     auto& all = registry();
-    std::sort(all.begin(), all.end(), [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
+    std::sort(all.begin(), all.end(),
+              [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
     return all;
 }
 
