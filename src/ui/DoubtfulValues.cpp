@@ -5,7 +5,8 @@
 
 namespace zek {
 
-QString DoubtfulValuesMessage(const QString& fileName, const DoubtfulValues& values, const TextSource& texts) {
+QString DoubtfulValuesMessage(const QString& fileName, const DoubtfulValues& values,
+                              const TextSource& texts) {
     QString text = fromCp1252(ioTextWithFile(texts, kTextDoubtfulValuesHeading, fileName));
     for (int i = 0; i < int(values.size()) && i < kDoubtfulValuesListed; ++i) {
         const DoubtfulValue& v = values[std::size_t(i)];

@@ -37,7 +37,7 @@ static int run(QStringList args) {
     }
     const QString first = args.takeFirst();
     // "help" alone, "--help": the commands; "help COMMAND": that command's help.
-    const bool helpFor = first == "help" && !args.isEmpty();
+    const bool helpFor = first == "help" && !args.isEmpty() && !args.front().startsWith('-');
     if (first == "--help" || first == "-h" || (first == "help" && !helpFor)) {
         Invocation call(nullptr, args);
         call.write(programHelp());

@@ -1,0 +1,261 @@
+// zek-cli as a script runs it: files that hold no project, values no page accepts, lost
+// output, targets it must not replace, exit codes, messages and option forms.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+// Readable failures of QString comparisons.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QString kBin = qEnvironmentVariable("ZEK_BIN_DIR");
+const QString kExample = QStringLiteral(ZEK_SOURCE_DIR "/data/examples/kunststoff_wandgehaeuse.Z20");
+
+struct Outcome {
+    int code;
+    QByteArray out;
+    QString err;
+};
+
+QByteArray randomBytes(int count) {
+    std::mt19937 random(1220);
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.append(char(random() & 0xFF));
+    return bytes;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!QFile::exists(kBin + "/zek-cli") || !QFile::exists(kBin + "/Xalto.zip"))
+            GTEST_SKIP() << "zek-cli or its data not built";
+        ASSERT_TRUE(QFile::copy(kExample, path("k.Z20")));
+    }
+    // zek-cli in the test's folder on the built data, without XDG_RUNTIME_DIR as under a
+    // plain cron job; standard output goes to `out` when given.
+    Outcome run(QStringList args, const QString& out = {}) const {
+        QProcess p;
+        p.setWorkingDirectory(m_dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("XDG_RUNTIME_DIR");
+        p.setProcessEnvironment(env);
+        if (!out.isEmpty())
+            p.setStandardOutputFile(out);
+        p.start(kBin + "/zek-cli", args << "--data-dir" << kBin);
+        const bool ended = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit;
+        return {ended ? p.exitCode() : -1, p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
+    }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+// The four commands that read projects, on one file.
+std::vector<QStringList> projectCommands(const QString& file) {
+    return {{"report", file}, {"balance", file}, {"summary", file}, {"convert", file, "neu.Z20"}};
+}
+
+TEST_F(Cli, a_file_that_holds_no_project_fails_in_every_command) {
+    const QByteArray oneSection = "[Projekt]\r\nName=Halle 7\r\n";
+    const QString noProject = "The file is not a ZEK 2.0 project file: ";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString message; // empty: read as a project
+    } files[] = {
+        {"leer.Z20", "", noProject + "leer.Z20"},
+        {"nul.Z20", QByteArray("[Person]\r\nName=A\0B\r\n", 20), noProject + "nul.Z20"},
+        {"zufall.ZEK", randomBytes(1220), "The file zufall.ZEK is not a version 1.1 project."},
+        {"zufall.dat", randomBytes(1220), noProject + "zufall.dat"},
+        {"eins.Z20", oneSection, ""},        // one section of a project file is enough
+        {"plan.txt", oneSection, ""},        // any other name: the content decides
+        {"alt.dat", QByteArray(1220, 0), ""}, // a version 1.1 record
+    };
+    for (const auto& f : files) {
+        write(f.name, f.bytes);
+        for (const QStringList& command : projectCommands(f.name)) {
+            SCOPED_TRACE(command.join(' ').toStdString());
+            const Outcome o = run(QStringList(command) << "--lang" << "zkeng");
+            EXPECT_EQ(o.code, f.message.isEmpty() ? 0 : 1);
+            EXPECT_EQ(o.err, f.message.isEmpty() ? "" : "zek-cli " + command[0] + ": " + f.message + "\n");
+            if (command[0] == "summary" && !f.message.isEmpty()) { // an error row
+                EXPECT_TRUE(o.out.contains(f.message.toUtf8())) << o.out.data();
+            }
+            EXPECT_EQ(QFile::remove(path("neu.Z20")), command[0] == "convert" && f.message.isEmpty());
+        }
+    }
+}
+
+TEST_F(Cli, values_no_page_accepts_are_named_and_refused_with_strict) {
+    write("krumm.Z20", "[Anschluss]\r\nSpannung=abc\r\n[Schaltschrank]\r\nBreite=-400\r\n"
+                       "[Verlustleistung]\r\nBekannt=0\r\nWertBekannt=99999999999999999999\r\n");
+    write("gerade.Z20", "[Schaltschrank]\r\nBreite=9999\r\n[Verlustleistung]\r\nWertBekannt=9999\r\n");
+    const QString read = "is a value that no page of the program accepts; it is read as";
+    const QStringList warnings = {"krumm.Z20: [Anschluss] Spannung=abc " + read + " 0",
+                                  "krumm.Z20: [Schaltschrank] Breite=-400 " + read + " 65136",
+                                  "krumm.Z20: [Verlustleistung] WertBekannt=99999999999999999999 " + read + " 0"};
+    for (const bool strict : {false, true}) {
+        for (const QStringList& command : projectCommands("krumm.Z20")) {
+            SCOPED_TRACE(command.join(' ').toStdString() + (strict ? " --strict" : ""));
+            const Outcome o = run(QStringList(command) << "--lang=zkeng" << (strict ? QStringList{"--strict"} : QStringList{}));
+            EXPECT_EQ(o.code, strict ? 1 : 0);
+            QStringList lines = o.err.split('\n', Qt::SkipEmptyParts);
+            for (QString& line : lines)
+                line = line.section(": ", 1);
+            EXPECT_EQ(lines.mid(0, 3), warnings);
+            EXPECT_EQ(lines.size(), strict ? 4 : 3);
+            EXPECT_EQ(QFile::remove(path("neu.Z20")), command[0] == "convert" && !strict);
+        }
+        for (const QStringList& command : projectCommands("gerade.Z20")) {
+            const Outcome o = run(QStringList(command) << (strict ? QStringList{"--strict"} : QStringList{}));
+            EXPECT_EQ(o.code, 0) << command.join(' ').toStdString();
+            EXPECT_EQ(o.err, "");
+            QFile::remove(path("neu.Z20"));
+        }
+    }
+}
+
+TEST_F(Cli, output_that_does_not_arrive_ends_with_code_1) {
+    const QStringList commands[] = {{"summary", "k.Z20", kExample, "--csv"},
+                                    {"report", "k.Z20"},
+                                    {"report", "k.Z20", "--pdf", "-"},
+                                    {"balance", "k.Z20", "--json"},
+                                    {"text", "1004009"},
+                                    {"report", "--help"},
+                                    {"help"}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const Outcome full = run(QStringList(command) << "--lang" << "zkeng", "/dev/full");
+        EXPECT_EQ(full.code, 1);
+        EXPECT_TRUE(full.err.endsWith(": the output could not be written (No space left on device)\n"))
+            << full.err.toStdString();
+        const Outcome file = run(QStringList(command) << "--lang" << "zkeng", path("out"));
+        EXPECT_EQ(file.code, 0);
+        EXPECT_EQ(file.err, "");
+        EXPECT_GT(QFileInfo(path("out")).size(), 0);
+    }
+    EXPECT_TRUE(read("out").startsWith("usage: zek-cli COMMAND"));
+}
+
+TEST_F(Cli, special_files_and_the_input_are_never_replaced) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("fifo"), path("zur_fifo")));
+    ASSERT_EQ(::link(QFile::encodeName(path("k.Z20")).constData(), QFile::encodeName(path("gleich.Z20")).constData()),
+              0);
+    std::vector<std::pair<QStringList, QString>> cases = {
+        {{"report", "k.Z20", "--pdf", "fifo"}, "fifo is not a regular file"},
+        {{"report", "k.Z20", "--pdf=zur_fifo"}, "zur_fifo is not a regular file"},
+        {{"report", "k.Z20", "--pdf", "gleich.Z20"}, "gleich.Z20 is the input file"},
+        {{"convert", "k.Z20", "fifo"}, "fifo is not a regular file"},
+        {{"convert", "k.Z20", "./k.Z20"}, "./k.Z20 is the input file"},
+        {{"convert", "k.Z20", "gleich.Z20"}, "gleich.Z20 is the input file"},
+    };
+    // A device node as /dev/null is one; only a privileged user can make one.
+    if (::mknod(QFile::encodeName(path("geraet")).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+        cases.push_back({{"report", "k.Z20", "--pdf", "geraet"}, "geraet is not a regular file"});
+    const QByteArray project = read("k.Z20");
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+    for (const auto& [args, message] : cases) {
+        const Outcome o = run(QStringList(args) << "--lang" << "zkeng");
+        EXPECT_EQ(o.code, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(o.err, QString("zek-cli %1: %2; it stays as it is\n").arg(args[0], message));
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
+    EXPECT_EQ(read("k.Z20"), project);
+    EXPECT_FALSE(QFileInfo(path("fifo")).isFile());
+
+    // A new name is written; "-" is standard output.
+    EXPECT_EQ(run({"convert", "k.Z20", "neu.Z20"}).code, 0);
+    const Outcome pdf = run({"report", "k.Z20", "--pdf", "-"});
+    EXPECT_EQ(pdf.code, 0);
+    EXPECT_TRUE(pdf.out.startsWith("%PDF-") && pdf.out.trimmed().endsWith("%%EOF"));
+}
+
+TEST_F(Cli, an_unknown_language_is_wrong_use_in_every_command_and_help_tells_the_exit_codes) {
+    const QStringList commands[] = {
+        {"report", "k.Z20"}, {"balance", "k.Z20"}, {"summary", "k.Z20"}, {"convert", "k.Z20", "neu.Z20"}, {"text", "1004009"}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const Outcome unknown = run(QStringList(command) << "--lang" << "xx");
+        EXPECT_EQ(unknown.code, 2);
+        EXPECT_TRUE(unknown.err.contains("xx") && unknown.err.contains(": zkdeu, zkeng, zkfra\n"))
+            << unknown.err.toStdString();
+        EXPECT_EQ(run(QStringList(command) << "--lang" << "ZKENG").code, 0); // any letter case
+        const Outcome help = run({command[0], "--help"});
+        EXPECT_EQ(help.code, 0);
+        EXPECT_TRUE(help.out.contains("\nexit codes:\n  0  done\n  1  an input could not be read"));
+    }
+}
+
+TEST_F(Cli, messages_speak_the_language_asked_for_and_tell_why) {
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("ordner.Z20"));
+    const struct {
+        QStringList args;
+        int code;
+        QString message;
+    } cases[] = {
+        {{"report", "fehlt.Z20", "--lang", "zkfra"}, 1, "Le fichier fehlt.Z20 n'existe pas."},
+        {{"convert", "fehlt.Z20", "neu.Z20", "--lang", "zkfra"}, 1, "Le fichier fehlt.Z20 n'existe pas."},
+        {{"summary", "ordner.Z20", "--lang", "zkeng"}, 1, "ordner.Z20 is a folder, not a file."},
+        {{"balance", "--lang", "zkeng"}, 2, "exactly one project file is needed"},
+        {{"report", "k.Z20", "--date", "29.2.2027"}, 2, "das Datum 29.2.2027 gibt es nicht"},
+        {{"report", "k.Z20", "--date", "29.2.2028"}, 0, ""},
+        {{"report", "k.Z20", "--date", "1.12.99999", "--lang", "zkeng"}, 2,
+         "1.12.99999 is not a date of the form D.M.YYYY"},
+        {{"report", "k.Z20", "--date", "", "--lang", "zkeng"}, 2, " is not a date of the form D.M.YYYY"},
+        {{"report", "k.Z20", "--date", "1.12.2026", "--pdf", "k.pdf"}, 0, ""}, // and no word from Qt
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const Outcome o = run(c.args);
+        EXPECT_EQ(o.code, c.code);
+        EXPECT_EQ(o.err.section('\n', 0, 0), c.message.isEmpty() ? "" : "zek-cli " + c.args[0] + ": " + c.message);
+    }
+}
+
+TEST_F(Cli, options_take_their_value_after_a_blank_or_an_equals_sign_and_help_names_every_one) {
+    const Outcome blank = run({"report", "k.Z20", "--lang", "zkeng", "--date", "1.12.2026"});
+    EXPECT_EQ(blank.code, 0);
+    EXPECT_EQ(run({"report", "k.Z20", "--lang=zkeng", "--date=1.12.2026"}).out, blank.out);
+    const Outcome flag = run({"report", "k.Z20", "--fax=1", "--lang=zkeng"});
+    EXPECT_EQ(flag.code, 2);
+    EXPECT_TRUE(flag.err.startsWith("zek-cli report: option --fax takes no value\nusage: zek-cli report PROJECT"));
+
+    for (const char* command : {"balance", "convert", "report", "summary", "text"}) {
+        SCOPED_TRACE(command);
+        const Outcome help = run({"help", command});
+        EXPECT_EQ(help.out, run({command, "--help"}).out);
+        const QString usage = QString::fromUtf8(help.out).section('\n', 0, 0);
+        EXPECT_TRUE(usage.startsWith(QString("usage: zek-cli ") + command + " "));
+        // Every option of the list stands in the usage line, and the other way round.
+        const QStringList listed = QString::fromUtf8(help.out).section("\noptions:\n", 1).section("\n\n", 0, 0).split('\n');
+        int options = 0;
+        for (const QString& line : listed)
+            if (line.startsWith("  --")) {
+                ++options;
+                EXPECT_TRUE(usage.contains("[" + line.mid(2).section("  ", 0, 0) + "]")) << line.toStdString();
+            }
+        EXPECT_EQ(options, usage.count(" [--"));
+        EXPECT_GE(options, 2);
+    }
+}
+
+} // namespace
