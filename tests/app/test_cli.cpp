@@ -53,7 +53,8 @@ protected:
             p.setStandardOutputFile(out);
         p.start(kBin + "/zek-cli", args << "--data-dir" << kBin);
         const bool ended = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit;
-        return {ended ? p.exitCode() : -1, p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
+        return {ended ? p.exitCode() : -1, p.readAllStandardOutput(),
+                QString::fromUtf8(p.readAllStandardError())};
     }
     QString path(const QString& name) const { return m_dir.filePath(name); }
     void write(const QString& name, const QByteArray& bytes) const {
@@ -85,15 +86,16 @@ TEST_F(Cli, a_file_that_holds_no_project_fails_in_every_command) {
         {"nul.Z20", QByteArray("[Person]\r\nName=A\0B\r\n", 20), noProject + "nul.Z20"},
         {"zufall.ZEK", randomBytes(1220), "The file zufall.ZEK is not a version 1.1 project."},
         {"zufall.dat", randomBytes(1220), noProject + "zufall.dat"},
-        {"eins.Z20", oneSection, ""},        // one section of a project file is enough
-        {"plan.txt", oneSection, ""},        // any other name: the content decides
+        {"eins.Z20", oneSection, ""},         // one section of a project file is enough
+        {"plan.txt", oneSection, ""},         // any other name: the content decides
         {"alt.dat", QByteArray(1220, 0), ""}, // a version 1.1 record
     };
     for (const auto& f : files) {
         write(f.name, f.bytes);
         for (const QStringList& command : projectCommands(f.name)) {
             SCOPED_TRACE(command.join(' ').toStdString());
-            const Outcome o = run(QStringList(command) << "--lang" << "zkeng");
+            const Outcome o = run(QStringList(command) << "--lang"
+                                                       << "zkeng");
             EXPECT_EQ(o.code, f.message.isEmpty() ? 0 : 1);
             EXPECT_EQ(o.err, f.message.isEmpty() ? "" : "zek-cli " + command[0] + ": " + f.message + "\n");
             if (command[0] == "summary" && !f.message.isEmpty()) { // an error row
@@ -111,11 +113,13 @@ TEST_F(Cli, values_no_page_accepts_are_named_and_refused_with_strict) {
     const QString read = "is a value that no page of the program accepts; it is read as";
     const QStringList warnings = {"krumm.Z20: [Anschluss] Spannung=abc " + read + " 0",
                                   "krumm.Z20: [Schaltschrank] Breite=-400 " + read + " 65136",
-                                  "krumm.Z20: [Verlustleistung] WertBekannt=99999999999999999999 " + read + " 0"};
+                                  "krumm.Z20: [Verlustleistung] WertBekannt=99999999999999999999 " + read +
+                                      " 0"};
     for (const bool strict : {false, true}) {
         for (const QStringList& command : projectCommands("krumm.Z20")) {
             SCOPED_TRACE(command.join(' ').toStdString() + (strict ? " --strict" : ""));
-            const Outcome o = run(QStringList(command) << "--lang=zkeng" << (strict ? QStringList{"--strict"} : QStringList{}));
+            const Outcome o = run(QStringList(command)
+                                  << "--lang=zkeng" << (strict ? QStringList{"--strict"} : QStringList{}));
             EXPECT_EQ(o.code, strict ? 1 : 0);
             QStringList lines = o.err.split('\n', Qt::SkipEmptyParts);
             for (QString& line : lines)
@@ -143,11 +147,15 @@ TEST_F(Cli, output_that_does_not_arrive_ends_with_code_1) {
                                     {"help"}};
     for (const QStringList& command : commands) {
         SCOPED_TRACE(command.join(' ').toStdString());
-        const Outcome full = run(QStringList(command) << "--lang" << "zkeng", "/dev/full");
+        const Outcome full = run(QStringList(command) << "--lang"
+                                                      << "zkeng",
+                                 "/dev/full");
         EXPECT_EQ(full.code, 1);
         EXPECT_TRUE(full.err.endsWith(": the output could not be written (No space left on device)\n"))
             << full.err.toStdString();
-        const Outcome file = run(QStringList(command) << "--lang" << "zkeng", path("out"));
+        const Outcome file = run(QStringList(command) << "--lang"
+                                                      << "zkeng",
+                                 path("out"));
         EXPECT_EQ(file.code, 0);
         EXPECT_EQ(file.err, "");
         EXPECT_GT(QFileInfo(path("out")).size(), 0);
@@ -158,7 +166,8 @@ TEST_F(Cli, output_that_does_not_arrive_ends_with_code_1) {
 TEST_F(Cli, special_files_and_the_input_are_never_replaced) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(path("fifo"), path("zur_fifo")));
-    ASSERT_EQ(::link(QFile::encodeName(path("k.Z20")).constData(), QFile::encodeName(path("gleich.Z20")).constData()),
+    ASSERT_EQ(::link(QFile::encodeName(path("k.Z20")).constData(),
+                     QFile::encodeName(path("gleich.Z20")).constData()),
               0);
     std::vector<std::pair<QStringList, QString>> cases = {
         {{"report", "k.Z20", "--pdf", "fifo"}, "fifo is not a regular file"},
@@ -174,7 +183,8 @@ TEST_F(Cli, special_files_and_the_input_are_never_replaced) {
     const QByteArray project = read("k.Z20");
     const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
     for (const auto& [args, message] : cases) {
-        const Outcome o = run(QStringList(args) << "--lang" << "zkeng");
+        const Outcome o = run(QStringList(args) << "--lang"
+                                                << "zkeng");
         EXPECT_EQ(o.code, 1) << args.join(' ').toStdString();
         EXPECT_EQ(o.err, QString("zek-cli %1: %2; it stays as it is\n").arg(args[0], message));
     }
@@ -190,15 +200,22 @@ TEST_F(Cli, special_files_and_the_input_are_never_replaced) {
 }
 
 TEST_F(Cli, an_unknown_language_is_wrong_use_in_every_command_and_help_tells_the_exit_codes) {
-    const QStringList commands[] = {
-        {"report", "k.Z20"}, {"balance", "k.Z20"}, {"summary", "k.Z20"}, {"convert", "k.Z20", "neu.Z20"}, {"text", "1004009"}};
+    const QStringList commands[] = {{"report", "k.Z20"},
+                                    {"balance", "k.Z20"},
+                                    {"summary", "k.Z20"},
+                                    {"convert", "k.Z20", "neu.Z20"},
+                                    {"text", "1004009"}};
     for (const QStringList& command : commands) {
         SCOPED_TRACE(command.join(' ').toStdString());
-        const Outcome unknown = run(QStringList(command) << "--lang" << "xx");
+        const Outcome unknown = run(QStringList(command) << "--lang"
+                                                         << "xx");
         EXPECT_EQ(unknown.code, 2);
         EXPECT_TRUE(unknown.err.contains("xx") && unknown.err.contains(": zkdeu, zkeng, zkfra\n"))
             << unknown.err.toStdString();
-        EXPECT_EQ(run(QStringList(command) << "--lang" << "ZKENG").code, 0); // any letter case
+        EXPECT_EQ(run(QStringList(command) << "--lang"
+                                           << "ZKENG")
+                      .code,
+                  0); // any letter case
         const Outcome help = run({command[0], "--help"});
         EXPECT_EQ(help.code, 0);
         EXPECT_TRUE(help.out.contains("\nexit codes:\n  0  done\n  1  an input could not be read"));
@@ -218,7 +235,8 @@ TEST_F(Cli, messages_speak_the_language_asked_for_and_tell_why) {
         {{"balance", "--lang", "zkeng"}, 2, "exactly one project file is needed"},
         {{"report", "k.Z20", "--date", "29.2.2027"}, 2, "das Datum 29.2.2027 gibt es nicht"},
         {{"report", "k.Z20", "--date", "29.2.2028"}, 0, ""},
-        {{"report", "k.Z20", "--date", "1.12.99999", "--lang", "zkeng"}, 2,
+        {{"report", "k.Z20", "--date", "1.12.99999", "--lang", "zkeng"},
+         2,
          "1.12.99999 is not a date of the form D.M.YYYY"},
         {{"report", "k.Z20", "--date", "", "--lang", "zkeng"}, 2, " is not a date of the form D.M.YYYY"},
         {{"report", "k.Z20", "--date", "1.12.2026", "--pdf", "k.pdf"}, 0, ""}, // and no word from Qt
@@ -227,7 +245,8 @@ TEST_F(Cli, messages_speak_the_language_asked_for_and_tell_why) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         const Outcome o = run(c.args);
         EXPECT_EQ(o.code, c.code);
-        EXPECT_EQ(o.err.section('\n', 0, 0), c.message.isEmpty() ? "" : "zek-cli " + c.args[0] + ": " + c.message);
+        EXPECT_EQ(o.err.section('\n', 0, 0),
+                  c.message.isEmpty() ? "" : "zek-cli " + c.args[0] + ": " + c.message);
     }
 }
 
@@ -237,7 +256,8 @@ TEST_F(Cli, options_take_their_value_after_a_blank_or_an_equals_sign_and_help_na
     EXPECT_EQ(run({"report", "k.Z20", "--lang=zkeng", "--date=1.12.2026"}).out, blank.out);
     const Outcome flag = run({"report", "k.Z20", "--fax=1", "--lang=zkeng"});
     EXPECT_EQ(flag.code, 2);
-    EXPECT_TRUE(flag.err.startsWith("zek-cli report: option --fax takes no value\nusage: zek-cli report PROJECT"));
+    EXPECT_TRUE(
+        flag.err.startsWith("zek-cli report: option --fax takes no value\nusage: zek-cli report PROJECT"));
 
     for (const char* command : {"balance", "convert", "report", "summary", "text"}) {
         SCOPED_TRACE(command);
@@ -246,12 +266,14 @@ TEST_F(Cli, options_take_their_value_after_a_blank_or_an_equals_sign_and_help_na
         const QString usage = QString::fromUtf8(help.out).section('\n', 0, 0);
         EXPECT_TRUE(usage.startsWith(QString("usage: zek-cli ") + command + " "));
         // Every option of the list stands in the usage line, and the other way round.
-        const QStringList listed = QString::fromUtf8(help.out).section("\noptions:\n", 1).section("\n\n", 0, 0).split('\n');
+        const QStringList listed =
+            QString::fromUtf8(help.out).section("\noptions:\n", 1).section("\n\n", 0, 0).split('\n');
         int options = 0;
         for (const QString& line : listed)
             if (line.startsWith("  --")) {
                 ++options;
-                EXPECT_TRUE(usage.contains("[" + line.mid(2).section("  ", 0, 0) + "]")) << line.toStdString();
+                EXPECT_TRUE(usage.contains("[" + line.mid(2).section("  ", 0, 0) + "]"))
+                    << line.toStdString();
             }
         EXPECT_EQ(options, usage.count(" [--"));
         EXPECT_GE(options, 2);

@@ -4,11 +4,14 @@
 #include "devices/Balance.h"
 #include "io/ProjectFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <climits>
 
 namespace zek {
 namespace {
@@ -21,6 +24,76 @@ std::pair<int, QByteArray> runCli(const QStringList& args) {
     process.start(kBin + "/zek-cli", QStringList{"balance"} + args);
     const bool ended = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
     return {ended ? process.exitCode() : -1, process.readAllStandardOutput()};
+}
+
+// Holds the JSON to the schema's types, bounds and keys (the keywords the schema uses),
+// and every key of the schema to a description.
+void expectMatches(const QJsonValue& value, const QJsonObject& schema, const std::string& where) {
+    EXPECT_FALSE(schema["description"].toString().isEmpty()) << where << " is described";
+    const QString type = schema["type"].toString();
+    if (type == "object") {
+        const QJsonObject object = value.toObject(), properties = schema["properties"].toObject();
+        ASSERT_TRUE(value.isObject()) << where;
+        EXPECT_EQ(schema["required"].toArray().size(), properties.size())
+            << where << ": every key always there";
+        for (const QJsonValue key : schema["required"].toArray())
+            EXPECT_TRUE(object.contains(key.toString())) << where << "." << key.toString().toStdString();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            ASSERT_TRUE(properties.contains(it.key()))
+                << where << "." << it.key().toStdString() << " undocumented";
+            expectMatches(it.value(), properties[it.key()].toObject(), where + "." + it.key().toStdString());
+        }
+    } else if (type == "array") {
+        ASSERT_TRUE(value.isArray()) << where;
+        const QJsonArray array = value.toArray();
+        EXPECT_GE(array.size(), schema["minItems"].toInt(0)) << where;
+        EXPECT_LE(array.size(), schema["maxItems"].toInt(INT_MAX)) << where;
+        for (qsizetype i = 0; i < array.size(); ++i)
+            expectMatches(array[i], schema["items"].toObject(), where + "[" + std::to_string(i) + "]");
+    } else if (type == "integer") {
+        ASSERT_TRUE(value.isDouble() && value.toDouble() == value.toInt()) << where;
+        EXPECT_GE(value.toInt(), schema["minimum"].toInt(INT_MIN)) << where;
+        EXPECT_LE(value.toInt(), schema["maximum"].toInt(INT_MAX)) << where;
+    } else {
+        EXPECT_EQ(type, "string") << where;
+        EXPECT_TRUE(value.isString()) << where;
+    }
+}
+
+TEST(BalanceCommand, json_of_every_example_and_of_a_heater_not_found_follows_the_schema) {
+    if (kBin.isEmpty())
+        GTEST_SKIP() << "ZEK_BIN_DIR not set";
+    QFile file(ZEK_SOURCE_DIR "/docs/balance.schema.json");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject schema = QJsonDocument::fromJson(file.readAll()).object();
+    ASSERT_FALSE(schema.isEmpty());
+
+    // 9999 mm cube of aluminium at 60 °C inside, -50 °C outside: megawatts that 20
+    // heaters of the table cannot give.
+    QTemporaryDir dir;
+    ProjectData p = NewProject(FactorySettings());
+    p.Schaltschrank = {9999, 9999, 9999, Aluminium, 20.0, Einzelschrank, Freistehend};
+    p.Temperatur = {60, 60, 0, -50, 0};
+    test::writeBytes(dir.filePath("kalt.Z20"), ProjectFileBytes(p, 1));
+    QStringList projects = QDir(ZEK_SOURCE_DIR "/data/examples").entryList({"*.Z20", "*.ZEK"});
+    for (QString& name : projects)
+        name = ZEK_SOURCE_DIR "/data/examples/" + name;
+    projects << dir.filePath("kalt.Z20");
+    for (const QString& project : projects)
+        for (const char* lang : {"zkdeu", "zkeng", "zkfra"}) {
+            const auto [exitCode, json] = runCli({project, "--json", "--lang", lang, "--data-dir", kBin});
+            ASSERT_EQ(exitCode, 0);
+            const QJsonDocument document = QJsonDocument::fromJson(json);
+            expectMatches(document.object(), schema,
+                          QFileInfo(project).fileName().toStdString() + " " + lang);
+            if (project.endsWith("kalt.Z20")) { // no device found
+                EXPECT_EQ(document["Heizung"][0].toObject(),
+                          (QJsonObject{{"bedarf", document["WandwaermeMin"]},
+                                       {"index", -1},
+                                       {"anzahl", 0},
+                                       {"artikel", ""}}));
+            }
+        }
 }
 
 TEST(BalanceCommand, exit_codes_and_the_json_of_the_worked_example) {
@@ -59,9 +132,14 @@ TEST(BalanceCommand, exit_codes_and_the_json_of_the_worked_example) {
     DeviceTable table;
     ASSERT_TRUE(table.LiesTypDatei(kBin + "/zkdeu.TYP"));
     Kandidatenliste fromJson;
-    for (const QJsonValue c : o["Kandidaten"].toArray())
+    for (const QJsonValue c : o["Kandidaten"].toArray()) {
         fromJson.push_back({c["index"].toInt(), c["anzahl"].toInt(), c["leistung"].toInt(),
                             c["typcode"].toString().toStdString()});
+        // The article designation: columns 1-15 of the device line without the filling blanks.
+        EXPECT_EQ(
+            c["artikel"].toString().toStdString() + " ",
+            table.ZerlegeZeile(c["index"].toInt()).Artikel.substr(0, c["artikel"].toString().size() + 1));
+    }
     EXPECT_EQ(fromJson, SucheKandidaten(table, p, Bilanz(p)));
     // Off: 25.8 · 5 = 129 W; running: 129 - 800 < 0, not searched.
     EXPECT_EQ(o["Heizung"].toArray().size(), 1);
