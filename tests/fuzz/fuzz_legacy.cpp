@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const zek::ProjectData fresh = zek::NewProject(zek::FactorySettings());
     zek::ProjectData p = fresh;
-    const bool imported = zek::ImportLegacyRecord(bytes, p);
+    zek::LegacyRecordFit fit;
+    const bool imported = zek::ImportLegacyRecord(bytes, p, &fit);
     if (imported != (size >= zek::kLegacyRecordSize))
         std::abort();
     if (!imported) {
@@ -23,6 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         p.Temperatur.MaxAussen > 75 || p.Verlustleistung.Bekannt == zek::VerlustGemessen ||
         p.Sicherungen[9].Art < 1 || p.Netzteile[0].Typ > 3 || p.Person.Firma.size() > 50 ||
         p.Sonstige[9].Bezeichnung.size() > 20)
+        std::abort();
+    // Every number and text of the record is weighed, whatever the bytes.
+    if (fit.numbers != 201 || fit.texts != 26 || fit.numbersOutside > fit.numbers ||
+        fit.textsTooLong > fit.texts)
         std::abort();
     for (char c : p.Projekt.Projekt.str())
         if (c == '\r' || c == '\n' || c == '\0')

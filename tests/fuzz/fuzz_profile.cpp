@@ -2,6 +2,7 @@
 // keeps its invariants, an unchanged profile writes back byte for byte, an updated one
 // still holds the value it was given, and no text read can break a line of a written file.
 #include "core/SettingsData.h"
+#include "io/OpenProject.h"
 #include "io/ProjectFile.h"
 #include "io/SettingsFile.h"
 
@@ -17,6 +18,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     zek::ProjectData project = zek::NewProject(zek::FactorySettings());
     zek::ReadProjectProfile(profile, project);
+    // Listing the values no page accepts changes nothing of what is read; a file with a
+    // NUL byte is never taken for a project.
+    zek::ProjectData listed = zek::NewProject(zek::FactorySettings());
+    zek::DoubtfulValues doubtful;
+    zek::ReadProjectProfile(profile, listed, &doubtful);
+    if (!(listed == project))
+        std::abort();
+    for (const zek::DoubtfulValue& d : doubtful)
+        if (d.stored.empty() || d.key.empty())
+            std::abort();
+    if (bytes.find('\0') != std::string_view::npos && zek::IsProjectFileContent(bytes))
+        std::abort();
     if (project.Auswahl.GeraeteCheck.size() != zek::kGeraeteCheckLength)
         std::abort();
     if (project.Schaltschrank.Material < zek::Anderes &&
