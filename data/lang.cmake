@@ -9,6 +9,7 @@ add_custom_command(OUTPUT ${ZEK_BIN_DIR}/Xalto.zip
   COMMENT "Packing the language texts into Xalto.zip"
   VERBATIM)
 add_custom_target(zek_language_texts ALL DEPENDS ${ZEK_BIN_DIR}/Xalto.zip zek_language_modules)
+set_property(GLOBAL APPEND PROPERTY ZEK_RUNTIME_FILES ${ZEK_BIN_DIR}/Xalto.zip)
 
 # The programs read their texts at start-up; building one of them alone brings the texts along.
 foreach(program zek zek-cli)

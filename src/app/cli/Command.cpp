@@ -89,6 +89,8 @@ std::string programHelp() {
     for (const Command& c : commands())
         out += optionLine(c.name, c.summary);
     out += optionLine("help COMMAND", "describe a command, as 'zek-cli COMMAND --help' does");
+    out += "\noptions:\n" + optionLine("-h, --help", "print this help and end") +
+           optionLine("--version", "print the version of zek-cli and end");
     return out + "\n" + kExitCodes;
 }
 

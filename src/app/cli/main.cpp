@@ -43,6 +43,11 @@ static int run(QStringList args) {
         call.write(programHelp());
         return call.finish(kExitOk);
     }
+    if (first == "--version") {
+        Invocation call(nullptr, args);
+        call.write("zek-cli " ZEK_VERSION "\n");
+        return call.finish(kExitOk);
+    }
     const QString name = helpFor ? args.takeFirst() : first;
     const Command* command = findCommand(name);
     Invocation call(command, args);

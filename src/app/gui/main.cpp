@@ -1,5 +1,6 @@
 // The desktop program: start-up order, then the main window's event loop.
 
+#include "CommandLine.h"
 #include "core/Cp1252.h"
 #include "ui/AppContext.h"
 #include "ui/DesktopInteraction.h"
@@ -14,10 +15,12 @@
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    if (int code = 0; zek::AnswerWithoutWindow(argc, argv, code))
+        return code;
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEK"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZEK 2.2"));
-    QApplication::setApplicationVersion(QStringLiteral("2.2"));
+    QApplication::setApplicationVersion(QStringLiteral(ZEK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("zek"));
     zek::InitShellResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zek/zek.svg")));
