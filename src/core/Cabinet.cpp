@@ -6,14 +6,6 @@
 #include <limits>
 
 namespace zek {
-namespace {
-
-std::int32_t wallHeat(const ProjectData& p, std::int64_t deltaK) {
-    return roundToInt32(double(Oberflaeche(p)) * p.Schaltschrank.Waermedurchgangszahl * double(deltaK) /
-                        1000000.0);
-}
-
-} // namespace
 
 std::uint32_t Oberflaeche(const ProjectData& p) {
     const std::uint64_t b = p.Schaltschrank.Breite;
@@ -34,12 +26,17 @@ std::uint32_t Oberflaeche(const ProjectData& p) {
         std::min<std::uint64_t>(area, std::numeric_limits<std::uint32_t>::max()));
 }
 
+std::int32_t Wandwaerme(const ProjectData& p, std::int64_t deltaK) {
+    return roundToInt32(double(Oberflaeche(p)) * p.Schaltschrank.Waermedurchgangszahl * double(deltaK) /
+                        1000000.0);
+}
+
 std::int32_t WandwaermeMax(const ProjectData& p) {
-    return wallHeat(p, std::int64_t(p.Temperatur.MaxAussen) - p.Temperatur.MaxInnen);
+    return Wandwaerme(p, std::int64_t(p.Temperatur.MaxAussen) - p.Temperatur.MaxInnen);
 }
 
 std::int32_t WandwaermeMin(const ProjectData& p) {
-    return wallHeat(p, std::int64_t(p.Temperatur.MinInnen) - p.Temperatur.MinAussen);
+    return Wandwaerme(p, std::int64_t(p.Temperatur.MinInnen) - p.Temperatur.MinAussen);
 }
 
 } // namespace zek

@@ -17,15 +17,6 @@ std::int32_t clampToInt32(std::int64_t value) {
                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
-// Requirement referred to 25 K: a device rated P W at 25 K moves P · ΔT / 25 W.
-std::int32_t bedarfBei25K(std::int32_t kuehlleistung, std::int64_t deltaK) {
-    if (kuehlleistung == 0)
-        return 0;
-    if (deltaK <= 0)
-        return kNichtMoeglich;
-    return roundToInt32(25.0 / double(deltaK) * double(kuehlleistung));
-}
-
 void appendFound(Kandidatenliste& list, const DeviceTable& table, const Suchergebnis& found) {
     if (!found.gefunden())
         return;
@@ -37,6 +28,24 @@ void appendFound(Kandidatenliste& list, const DeviceTable& table, const Sucherge
 }
 
 } // namespace
+
+std::int32_t BedarfBei25K(std::int32_t kuehlleistung, std::int64_t deltaK) {
+    if (kuehlleistung == 0)
+        return 0;
+    if (deltaK <= 0)
+        return kNichtMoeglich;
+    return roundToInt32(25.0 / double(deltaK) * double(kuehlleistung));
+}
+
+std::int32_t Luftmenge(std::int32_t kuehlleistung, std::int64_t deltaK) {
+    if (kuehlleistung == 0)
+        return 0;
+    if (deltaK <= 0)
+        return kNichtMoeglich;
+    // 25 K per 3000 W and 98 m³ per 1000 s: about 2.94 m³·K/(W·h).
+    return roundToInt32(25.0 / double(deltaK) * (double(kuehlleistung) / 3000.0) * 98.0 / 1000.0 * 60.0 *
+                        60.0);
+}
 
 BilanzWerte Bilanz(const ProjectData& p) {
     BilanzWerte b;
@@ -50,16 +59,9 @@ BilanzWerte Bilanz(const ProjectData& p) {
 
     const std::int64_t deltaLuft = std::int64_t(p.Temperatur.MaxInnen) - p.Temperatur.MaxAussen;
     const std::int64_t deltaWasser = std::int64_t(p.Temperatur.MaxInnen) - p.Temperatur.Wasser;
-    if (b.Kuehlleistung == 0)
-        b.Luftmenge = 0;
-    else if (deltaLuft <= 0)
-        b.Luftmenge = kNichtMoeglich;
-    else
-        // 25 K per 3000 W and 98 m³ per 1000 s: about 2.94 m³·K/(W·h).
-        b.Luftmenge = roundToInt32(25.0 / double(deltaLuft) * (double(b.Kuehlleistung) / 3000.0) * 98.0 /
-                                   1000.0 * 60.0 * 60.0);
-    b.LuftLuftBedarf = bedarfBei25K(b.Kuehlleistung, deltaLuft);
-    b.WasserBedarf = bedarfBei25K(b.Kuehlleistung, deltaWasser);
+    b.Luftmenge = Luftmenge(b.Kuehlleistung, deltaLuft);
+    b.LuftLuftBedarf = BedarfBei25K(b.Kuehlleistung, deltaLuft);
+    b.WasserBedarf = BedarfBei25K(b.Kuehlleistung, deltaWasser);
     return b;
 }
 

@@ -26,7 +26,17 @@ struct BilanzWerte {
 
 inline constexpr std::int32_t kNichtMoeglich = -1;
 
+// Air that carries heat out of the cabinet: V m³/h at ΔT K carry V · ΔT / 2.94 W (the
+// constants of Luftmenge amount to this).
+inline constexpr double kLuftmengeJeWattKelvin = 2.94; // m³·K/(W·h)
+
 BilanzWerte Bilanz(const ProjectData& p);
+
+// What filter fans and heat exchangers must offer for a cooling power in W when the
+// inside may be `deltaK` kelvin warmer than the air or water they work against: 0 when
+// nothing is to be cooled, kNichtMoeglich when the difference is not positive.
+std::int32_t Luftmenge(std::int32_t kuehlleistung, std::int64_t deltaK);    // m³/h
+std::int32_t BedarfBei25K(std::int32_t kuehlleistung, std::int64_t deltaK); // W at 25 K
 
 // Inside temperature that would settle without any climate device, °C: the ambient
 // plus the rise at which the walls alone carry the whole loss away. Empty when the

@@ -351,6 +351,18 @@ std::uint16_t DeviceTable::Kennlinienwert(int nummer, std::int32_t ta, std::int3
     return value >= 65535.0 ? std::uint16_t(65535) : static_cast<std::uint16_t>(value);
 }
 
+Einheitsleistung DeviceTable::Geraeteleistung(const Geraetezeile& z, std::int32_t tempA,
+                                              std::int32_t tempB) const {
+    Einheitsleistung e;
+    e.kennlinie = z.Leistungszahl >= kKennlinienbezug;
+    e.kapazitaet = e.kennlinie ? Kennlinienwert(z.Leistungszahl % 100, tempA, tempB) : z.Leistungszahl;
+    e.leistung = e.kennlinie ? std::int32_t(e.kapazitaet) : 0;
+    // Exchangers are rated at 25 K; they move that much less or more at the actual difference.
+    if (z.Code1 == 'T' || z.Code1 == 'W')
+        e.leistung = roundToInt32(double(e.kapazitaet) / 25.0 * double(std::int64_t(tempB) - tempA));
+    return e;
+}
+
 Suchergebnis DeviceTable::SucheGeraet(std::int32_t bedarf, std::int32_t tempA, std::int32_t tempB,
                                       std::string_view typcode) const {
     Suchergebnis result;
@@ -366,18 +378,12 @@ Suchergebnis DeviceTable::SucheGeraet(std::int32_t bedarf, std::int32_t tempA, s
         std::int32_t leistung;
     };
     std::vector<Match> matches;
-    const bool exchanger = typcode[0] == 'T' || typcode[0] == 'W';
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const Geraetezeile& z = m_fields[i];
         if (z.Code1 != typcode[0] || (z.Code2 != typcode[1] && z.Code2 != 'X') || z.Code3 != typcode[2])
             continue;
-        const bool bezug = z.Leistungszahl >= kKennlinienbezug;
-        const std::int64_t capacity =
-            bezug ? Kennlinienwert(z.Leistungszahl % 100, tempA, tempB) : z.Leistungszahl;
-        std::int32_t leistung = bezug ? std::int32_t(capacity) : 0;
-        if (exchanger)
-            leistung = roundToInt32(double(capacity) / 25.0 * double(std::int64_t(tempB) - tempA));
-        matches.push_back({std::int32_t(i), capacity, leistung});
+        const Einheitsleistung e = Geraeteleistung(z, tempA, tempB);
+        matches.push_back({std::int32_t(i), e.kapazitaet, e.leistung});
     }
     for (int anzahl = 1; anzahl <= kMaxAnzahl; ++anzahl) {
         for (const Match& m : matches) {

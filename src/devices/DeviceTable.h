@@ -64,6 +64,13 @@ struct Suchergebnis {
     bool gefunden() const { return index >= 0; }
 };
 
+// What one unit of a device line offers at the temperatures A and B of the search.
+struct Einheitsleistung {
+    std::int64_t kapazitaet = 0; // what the search compares: W, m³/h, or W at 25 K for exchangers
+    std::int32_t leistung = 0;   // power at the operating point, W (0 where not known)
+    bool kennlinie = false;      // the capacity comes from a characteristic table
+};
+
 // The five report lines of a device.
 struct Geraetebeschreibung {
     std::string Marke;
@@ -115,6 +122,9 @@ public:
     // temperature; tempB is the highest inside temperature.
     Suchergebnis SucheGeraet(std::int32_t bedarf, std::int32_t tempA, std::int32_t tempB,
                              std::string_view typcode) const;
+
+    // One unit of line `z` at the temperatures A and B that SucheGeraet takes.
+    Einheitsleistung Geraeteleistung(const Geraetezeile& z, std::int32_t tempA, std::int32_t tempB) const;
 
     Geraetebeschreibung BeschreibeGeraet(std::int32_t index, const TextSource& texts) const;
 
