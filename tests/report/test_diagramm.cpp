@@ -1,0 +1,284 @@
+#include "../devices/TypBuilder.h"
+
+#include "core/SettingsData.h"
+#include "i18n/Language.h"
+#include "io/LegacyImport.h"
+#include "io/ProjectFile.h"
+#include "io/SettingsFile.h"
+#include "report/Diagramm.h"
+#include "report/Selection.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace zek {
+namespace {
+
+// 600 × 2000 × 600 mm, free-standing and alone: 5.16 m², with k = 5 the walls carry
+// 25.8 W/K. 800 W known loss, 35 °C inside, 30 °C (at least 5 °C) outside, water 15 °C:
+// Kuehlleistung 800 - 129 = 671 W.
+ProjectData projekt() {
+    ProjectData p = NewProject(FactorySettings());
+    p.Schaltschrank = {600, 2000, 600, Anderes, 5.0, Einzelschrank, Freistehend};
+    p.Verlustleistung = {VerlustBekannt, 800, 0, 0};
+    p.Temperatur = {35, 10, 30, 5, 15};
+    return p;
+}
+
+// One candidate per family: a fan of 500 m³/h, air/air 4000 W and water/air 500 W at 25 K,
+// a cooling unit on table 1 and one of a fixed 900 W without an article number.
+const DeviceTable& katalog() {
+    static const DeviceTable t = test::typTable({{"L--", 500, "VL 1"},
+                                                 {"TS-", 4000, "VT 1"},
+                                                 {"WA-", 500, "VW 1"},
+                                                 {"KSM", 9001, "VK 1"},
+                                                 {"KSO", 900, " ", "Ohne Nummer"}});
+    return t;
+}
+
+std::int64_t bei(const Reservediagramm& d, const std::vector<std::int64_t>& werte, std::int32_t ta) {
+    return werte.at(std::size_t(ta - d.taVon));
+}
+
+std::optional<std::int64_t> bei(const Reservediagramm& d, const Geraetekurve& g, std::int32_t ta) {
+    return g.leistungW.at(std::size_t(ta - d.taVon));
+}
+
+TEST(Reservediagramm, need_and_delivered_power_against_hand_calculation) {
+    const Reservediagramm d = ErstelleDiagramme(projekt(), katalog(), 0xFFFF).reserve;
+    ASSERT_EQ(d.taVon, 0); // 5 - 5
+    ASSERT_EQ(d.taBis, 60);
+    ASSERT_EQ(d.punkte(), 61u);
+    EXPECT_EQ(d.auslegungTa, 30);
+    EXPECT_EQ(d.auslegungBedarfW, 671);
+    // Q = max(0, 800 + Round(25.8 · (Ta - 35))): the walls carry it all up to 4 °C.
+    for (const auto& [ta, q] : {std::pair{3, 0}, {4, 0}, {5, 26}, {30, 671}, {34, 774}, {60, 1445}})
+        EXPECT_EQ(bei(d, d.bedarfW, ta), q) << ta;
+
+    struct Erwartet {
+        const char* artikel;
+        int anzahl;
+        std::vector<std::pair<std::int32_t, std::optional<std::int64_t>>> punkte;
+        std::int32_t grenze;
+        bool offen;
+    };
+    const Erwartet erwartet[] = {
+        // 500 · (35 - Ta) / 2.94: 850 W ≥ 671 at 30 °C, 680 W < 697 at 31 °C.
+        {"VL 1", 1, {{30, 850}, {31, 680}, {35, 0}, {40, -850}}, 30, false},
+        // 4000 / 25 · (35 - Ta): 800 ≥ 671, 640 < 697.
+        {"VT 1", 1, {{30, 800}, {31, 640}}, 30, false},
+        // 2 · 500 / 25 · (35 - 15) = 800 W whatever the hall: Q(35) = 800 is covered, Q(36) = 826 not.
+        {"VW 1", 2, {{0, 800}, {36, 800}}, 35, false},
+        // 2 · table 1 at 35 °C inside: rows of 20, 30 and 35 °C give 530, 386.67 and 315 W;
+        // 774 W meets Q(34) = 774 exactly. No value below 20 °C or in the row of 55 °C.
+        {"VK 1", 2, {{19, std::nullopt}, {20, 1060}, {34, 774}, {35, 630}, {55, std::nullopt}}, 34, false},
+        // A fixed 900 W also below 20 °C: Q(38) = 877 is covered, Q(39) = 903 not.
+        {"Ohne Nummer", 1, {{0, 900}, {38, 900}}, 38, false},
+    };
+    ASSERT_EQ(d.geraete.size(), std::size(erwartet));
+    for (std::size_t i = 0; i < d.geraete.size(); ++i) {
+        const Geraetekurve& g = d.geraete[i];
+        const Erwartet& e = erwartet[i];
+        SCOPED_TRACE(e.artikel);
+        EXPECT_EQ(g.artikel, e.artikel);
+        EXPECT_EQ(g.kandidat.anzahl, e.anzahl);
+        for (const auto& [ta, w] : e.punkte)
+            EXPECT_EQ(bei(d, g, ta), w) << ta;
+        EXPECT_EQ(g.grenztemperatur, e.grenze);
+        EXPECT_EQ(g.grenzeOffen, e.offen);
+    }
+}
+
+TEST(Reservediagramm, ambient_range_follows_the_temperatures_within_its_bounds) {
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min(),
+                   kMax = std::numeric_limits<std::int32_t>::max();
+    const std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t> cases[] = {
+        {5, 50, 0, 60},   // 50 + 10 stays within 60
+        {5, 51, 0, 61},   // 51 + 10 goes beyond
+        {40, 30, 25, 60}, // a lowest ambient above the highest: the range starts below the highest
+        {kMin, kMax, kDiagrammTaMin, kDiagrammTaMax},
+        {kMax, kMax, kDiagrammTaMax, kDiagrammTaMax},
+    };
+    for (const auto& [minAussen, maxAussen, von, bis] : cases) {
+        ProjectData p = projekt();
+        p.Temperatur.MinAussen = minAussen;
+        p.Temperatur.MaxAussen = maxAussen;
+        const Reservediagramm d = ErstelleDiagramme(p, katalog()).reserve;
+        EXPECT_EQ(std::pair(d.taVon, d.taBis), std::pair(von, bis)) << minAussen << " " << maxAussen;
+        EXPECT_EQ(d.punkte(), std::size_t(bis - von + 1));
+        for (const Geraetekurve& g : d.geraete)
+            EXPECT_EQ(g.leistungW.size(), d.punkte());
+    }
+}
+
+TEST(Reservediagramm, selection_decides_which_devices_are_drawn) {
+    const auto artikel = [](const Diagramme& d) {
+        std::vector<std::string> a;
+        for (const Geraetekurve& g : d.reserve.geraete)
+            a.push_back(g.artikel);
+        return a;
+    };
+    ProjectData p = projekt();
+    EXPECT_EQ(artikel(ErstelleDiagramme(p, katalog(), 0b10010)),
+              (std::vector<std::string>{"VT 1", "Ohne Nummer"}));
+    EXPECT_TRUE(artikel(ErstelleDiagramme(p, katalog(), 0)).empty());
+    // The stored ticks: "mit Filter" unticked drops the cooling unit with filter.
+    p.Auswahl.GeraeteCheck[tag::GAnEinMit - 1] = '0';
+    EXPECT_EQ(artikel(ErstelleDiagramme(p, katalog())),
+              (std::vector<std::string>{"VL 1", "VT 1", "VW 1", "Ohne Nummer"}));
+}
+
+TEST(Reservediagramm, limits_of_walls_without_heat_exchange_and_of_twenty_units) {
+    // k = 0: the need is the loss alone, 800 W at every ambient.
+    ProjectData p = projekt();
+    p.Schaltschrank.Waermedurchgangszahl = 0.0;
+    Diagramme d = ErstelleDiagramme(p, katalog());
+    EXPECT_EQ(bei(d.reserve, d.reserve.bedarfW, 0), 800);
+    ASSERT_EQ(d.reserve.geraete.size(), 5u);
+    // 500 · (35 - Ta) / 2.94 ≥ 800 up to 30.3 °C.
+    EXPECT_EQ(d.reserve.geraete[0].grenztemperatur, 30);
+    // 800 W and 900 W hold to the end of the diagram and beyond.
+    for (std::size_t i : {2, 4}) {
+        EXPECT_EQ(d.reserve.geraete[i].grenztemperatur, 60) << i;
+        EXPECT_TRUE(d.reserve.geraete[i].grenzeOffen) << i;
+    }
+
+    // 20 units of 34 W: 680 W cover Q(30) = 671, not Q(31) = 697.
+    d = ErstelleDiagramme(projekt(), test::typTable({{"KY-", 34}}));
+    ASSERT_EQ(d.reserve.geraete.size(), 1u);
+    EXPECT_EQ(d.reserve.geraete[0].kandidat.anzahl, 20);
+    EXPECT_EQ(bei(d.reserve, d.reserve.geraete[0], 45), 680);
+    EXPECT_EQ(d.reserve.geraete[0].grenztemperatur, 30);
+}
+
+TEST(Innentemperaturdiagramm, bare_cabinet_against_hand_calculation) {
+    const struct {
+        const char* name;
+        double k;
+        std::uint16_t verlust;
+        std::int32_t maxInnen;
+        std::int64_t pBis;
+        std::optional<std::int32_t> ti;
+        std::optional<std::int64_t> tragbar;
+    } cases[] = {
+        // 800 / 25.8 = 31.0 K above 30 °C; 25.8 · 5 = 129 W carried away up to 35 °C.
+        {"worked example", 5.0, 800, 35, 1600, 61, 129},
+        {"one kelvin to spare", 5.0, 800, 31, 1600, 61, 26}, // 25.8 -> 26
+        {"no kelvin to spare", 5.0, 800, 30, 1600, 61, std::nullopt},
+        {"no loss: the axis reaches twice the capacity", 5.0, 0, 35, 258, 30, 129},
+        {"no loss, no capacity", 5.0, 0, 30, 100, 30, std::nullopt},
+        {"walls without heat exchange", 0.0, 800, 35, 1600, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectData p = projekt();
+        p.Schaltschrank.Waermedurchgangszahl = c.k;
+        p.Verlustleistung.WertBekannt = c.verlust;
+        p.Temperatur.MaxInnen = c.maxInnen;
+        const Innentemperaturdiagramm d = ErstelleDiagramme(p, katalog()).innentemperatur;
+        EXPECT_EQ(d.pBisW, c.pBis);
+        EXPECT_EQ(d.innentemperaturBeiVerlust, c.ti);
+        EXPECT_EQ(d.tragbarerVerlustW, c.tragbar);
+        EXPECT_EQ(d.leitwertWProK.has_value(), c.k > 0);
+        if (d.leitwertWProK) {
+            EXPECT_DOUBLE_EQ(d.innentemperatur(1600), 30 + 1600 / 25.8);
+        }
+    }
+}
+
+// What a device delivers by hand, between whole degrees too: the air flow carries
+// V · ΔT / 2.94 W, exchangers P · ΔT / 25, a cooling unit its table value at whole degrees
+// (the table knows no others) or its fixed power. With it, how far the device may fall
+// short because the search compares whole m³/h or whole watts at 25 K.
+struct VonHand {
+    std::optional<double> w;
+    double toleranz = 0.5; // Q in whole watts
+};
+
+VonHand vonHand(const DeviceTable& devices, const Kandidat& k, const TemperaturGroup& t, double ta) {
+    const Geraetezeile z = devices.ZerlegeZeile(k.index);
+    const double n = k.anzahl, innen = t.MaxInnen, luft = innen - ta, wasser = innen - t.Wasser;
+    switch (z.Code1) {
+    case 'L':
+        return {n * z.Leistungszahl * luft / 2.94, 0.5 + 0.5 * luft / 2.94};
+    case 'T':
+        return {n * z.Leistungszahl / 25 * luft, 0.5 + 0.5 * luft / 25};
+    case 'W':
+        return {n * z.Leistungszahl / 25 * wasser, 0.5 + 0.5 * wasser / 25};
+    default:
+        if (z.Leistungszahl < 9000)
+            return {n * z.Leistungszahl};
+        if (const auto w = devices.Kennlinienwert(z.Leistungszahl % 100, std::int32_t(ta), t.MaxInnen))
+            return {n * w};
+        return {std::nullopt};
+    }
+}
+
+TEST(DiagrammeDerBeispiele, design_point_and_limits_meet_the_balance_and_the_hand_curves) {
+    const QDir bin(qEnvironmentVariable("ZEK_BIN_DIR"));
+    if (!QFileInfo::exists(bin.filePath("zkdeu.TYP")))
+        GTEST_SKIP() << "no device table in " << qPrintable(bin.path());
+    Settings settings;
+    ReadSettings(settings, bin.filePath(kDefaultsFileName));
+    Language language;
+    DeviceTable devices;
+    ASSERT_TRUE(devices.LiesTypDatei(bin.filePath("zkdeu.TYP")));
+    const QDir examples(QStringLiteral(ZEK_SOURCE_DIR "/data/examples"));
+    for (const QString& name : examples.entryList({"*.Z20", "*.ZEK"}, QDir::Files)) {
+        SCOPED_TRACE(name.toStdString());
+        Project project(settings.data());
+        if (name.endsWith(".ZEK"))
+            ASSERT_TRUE(ImportLegacyProject(project, examples.filePath(name), language).ok());
+        else
+            ASSERT_TRUE(ReadProjectFile(project, settings.data(), examples.filePath(name)));
+        const ProjectData& p = project.data();
+        const TemperaturGroup& t = p.Temperatur;
+        const BilanzWerte b = Bilanz(p);
+        const Diagramme d = ErstelleDiagramme(p, devices, 0xFFFF); // every candidate the search found
+        EXPECT_EQ(d.reserve.auslegungBedarfW, b.Kuehlleistung);
+        EXPECT_EQ(d.innentemperatur.innentemperaturBeiVerlust, InnentemperaturOhneGeraet(b, p));
+        EXPECT_EQ(d.reserve.geraete.size(), SucheKandidaten(devices, p, b).size());
+
+        const double leitwert = b.Oberflaeche * p.Schaltschrank.Waermedurchgangszahl / 1e6;
+        const auto bedarf = [&](double ta) {
+            return std::max(0.0, b.Gesamtverlustleistung + leitwert * (ta - t.MaxInnen));
+        };
+        for (const Geraetekurve& g : d.reserve.geraete) {
+            SCOPED_TRACE(g.artikel);
+            // Covered up to the rounding, or short by more than the rounding.
+            const auto deckt = [&](double ta) {
+                const VonHand h = vonHand(devices, g.kandidat, t, ta);
+                return h.w && *h.w >= bedarf(ta) - h.toleranz;
+            };
+            const auto fehlt = [&](double ta) {
+                const VonHand h = vonHand(devices, g.kandidat, t, ta);
+                return !h.w || *h.w < bedarf(ta) + h.toleranz;
+            };
+            EXPECT_TRUE(deckt(t.MaxAussen));
+            ASSERT_EQ(g.grenztemperatur.has_value(), true);
+            // Covered from the design point to the limit, on a grid of 0.01 K where the
+            // curves are continuous and at whole degrees where a table gives the power ...
+            const bool tabelle =
+                g.kandidat.typcode[0] == 'K' && devices.ZerlegeZeile(g.kandidat.index).Leistungszahl >= 9000;
+            const double schritt = tabelle ? 1.0 : 0.01;
+            for (double ta = t.MaxAussen; ta <= *g.grenztemperatur + 1e-9; ta += schritt)
+                ASSERT_TRUE(deckt(ta)) << ta;
+            // ... and no longer within the next degree, unless the diagram ends there.
+            if (g.grenzeOffen) {
+                EXPECT_EQ(*g.grenztemperatur, d.reserve.taBis);
+                continue;
+            }
+            bool endet = false;
+            for (double ta = *g.grenztemperatur + schritt; ta <= *g.grenztemperatur + 1 + 1e-9; ta += schritt)
+                endet = endet || fehlt(ta);
+            EXPECT_TRUE(endet);
+        }
+    }
+}
+
+} // namespace
+} // namespace zek
