@@ -77,24 +77,16 @@ std::optional<std::int64_t> leistungW(const Geraetezeile& z, const Einheitsleist
     return roundToInt32(einheit * anzahl);
 }
 
-// Going up from the design point while the device covers the need; a device that does
-// not cover the design point holds up to the highest colder ambient at which it does.
+// Going up from the design point while the device covers the need. A device found by the
+// search always covers the design point; one that does not has no limit.
 void setzeGrenze(Geraetekurve& g, const Reservediagramm& d, const std::vector<bool>& deckt) {
-    const std::size_t start = std::size_t(std::clamp(d.auslegungTa, d.taVon, d.taBis) - d.taVon);
-    if (deckt[start]) {
-        std::size_t i = start;
-        while (i + 1 < d.punkte() && deckt[i + 1])
-            ++i;
-        g.grenztemperatur = d.ta(i);
-        g.grenzeOffen = i + 1 == d.punkte();
+    std::size_t i = std::size_t(std::clamp(d.auslegungTa, d.taVon, d.taBis) - d.taVon);
+    if (!deckt[i])
         return;
-    }
-    for (std::size_t i = start; i-- > 0;) {
-        if (deckt[i]) {
-            g.grenztemperatur = d.ta(i);
-            return;
-        }
-    }
+    while (i + 1 < d.punkte() && deckt[i + 1])
+        ++i;
+    g.grenztemperatur = d.ta(i);
+    g.grenzeOffen = i + 1 == d.punkte();
 }
 
 Reservediagramm reserve(const ProjectData& p, const DeviceTable& devices, const BilanzWerte& b,

@@ -24,8 +24,8 @@ struct Geraetekurve {
     // Cooling power at each whole degree of the diagram, W; empty where the device has no
     // value (a cooling unit outside its characteristic table).
     std::vector<std::optional<std::int64_t>> leistungW;
-    // The highest ambient up to which it covers the need (going up from the design point,
-    // or below it for a device that does not cover the design point); empty: nowhere.
+    // The highest ambient up to which it covers the need, going up from the design point;
+    // empty when it does not cover the design point.
     std::optional<std::int32_t> grenztemperatur;
     bool grenzeOffen = false; // still covers at the end of the diagram: the limit lies beyond
 };
@@ -41,6 +41,12 @@ struct Reservediagramm {
 
     std::size_t punkte() const { return bedarfW.size(); }
     std::int32_t ta(std::size_t i) const { return taVon + static_cast<std::int32_t>(i); }
+    // The point of a whole degree; empty outside the diagram.
+    std::optional<std::size_t> punkt(std::int32_t t) const {
+        if (t < taVon || std::int64_t(t) - taVon >= std::int64_t(punkte()))
+            return std::nullopt;
+        return std::size_t(t - taVon);
+    }
 };
 
 // Inside temperature of the cabinet without a climate device over its power loss.

@@ -1,6 +1,5 @@
-#include "../devices/TypBuilder.h"
+#include "DiagrammBeispiel.h"
 
-#include "core/SettingsData.h"
 #include "i18n/Language.h"
 #include "io/LegacyImport.h"
 #include "io/ProjectFile.h"
@@ -18,27 +17,8 @@
 namespace zek {
 namespace {
 
-// 600 × 2000 × 600 mm, free-standing and alone: 5.16 m², with k = 5 the walls carry
-// 25.8 W/K. 800 W known loss, 35 °C inside, 30 °C (at least 5 °C) outside, water 15 °C:
-// Kuehlleistung 800 - 129 = 671 W.
-ProjectData projekt() {
-    ProjectData p = NewProject(FactorySettings());
-    p.Schaltschrank = {600, 2000, 600, Anderes, 5.0, Einzelschrank, Freistehend};
-    p.Verlustleistung = {VerlustBekannt, 800, 0, 0};
-    p.Temperatur = {35, 10, 30, 5, 15};
-    return p;
-}
-
-// One candidate per family: a fan of 500 m³/h, air/air 4000 W and water/air 500 W at 25 K,
-// a cooling unit on table 1 and one of a fixed 900 W without an article number.
-const DeviceTable& katalog() {
-    static const DeviceTable t = test::typTable({{"L--", 500, "VL 1"},
-                                                 {"TS-", 4000, "VT 1"},
-                                                 {"WA-", 500, "VW 1"},
-                                                 {"KSM", 9001, "VK 1"},
-                                                 {"KSO", 900, " ", "Ohne Nummer"}});
-    return t;
-}
+using test::diagrammKatalog;
+using test::diagrammProjekt;
 
 std::int64_t bei(const Reservediagramm& d, const std::vector<std::int64_t>& werte, std::int32_t ta) {
     return werte.at(std::size_t(ta - d.taVon));
@@ -49,7 +29,7 @@ std::optional<std::int64_t> bei(const Reservediagramm& d, const Geraetekurve& g,
 }
 
 TEST(Reservediagramm, need_and_delivered_power_against_hand_calculation) {
-    const Reservediagramm d = ErstelleDiagramme(projekt(), katalog(), 0xFFFF).reserve;
+    const Reservediagramm d = ErstelleDiagramme(diagrammProjekt(), diagrammKatalog(), 0xFFFF).reserve;
     ASSERT_EQ(d.taVon, 0); // 5 - 5
     ASSERT_EQ(d.taBis, 60);
     ASSERT_EQ(d.punkte(), 61u);
@@ -104,10 +84,10 @@ TEST(Reservediagramm, ambient_range_follows_the_temperatures_within_its_bounds) 
         {kMax, kMax, kDiagrammTaMax, kDiagrammTaMax},
     };
     for (const auto& [minAussen, maxAussen, von, bis] : cases) {
-        ProjectData p = projekt();
+        ProjectData p = diagrammProjekt();
         p.Temperatur.MinAussen = minAussen;
         p.Temperatur.MaxAussen = maxAussen;
-        const Reservediagramm d = ErstelleDiagramme(p, katalog()).reserve;
+        const Reservediagramm d = ErstelleDiagramme(p, diagrammKatalog()).reserve;
         EXPECT_EQ(std::pair(d.taVon, d.taBis), std::pair(von, bis)) << minAussen << " " << maxAussen;
         EXPECT_EQ(d.punkte(), std::size_t(bis - von + 1));
         for (const Geraetekurve& g : d.geraete)
@@ -122,21 +102,21 @@ TEST(Reservediagramm, selection_decides_which_devices_are_drawn) {
             a.push_back(g.artikel);
         return a;
     };
-    ProjectData p = projekt();
-    EXPECT_EQ(artikel(ErstelleDiagramme(p, katalog(), 0b10010)),
+    ProjectData p = diagrammProjekt();
+    EXPECT_EQ(artikel(ErstelleDiagramme(p, diagrammKatalog(), 0b10010)),
               (std::vector<std::string>{"VT 1", "Ohne Nummer"}));
-    EXPECT_TRUE(artikel(ErstelleDiagramme(p, katalog(), 0)).empty());
+    EXPECT_TRUE(artikel(ErstelleDiagramme(p, diagrammKatalog(), 0)).empty());
     // The stored ticks: "mit Filter" unticked drops the cooling unit with filter.
     p.Auswahl.GeraeteCheck[tag::GAnEinMit - 1] = '0';
-    EXPECT_EQ(artikel(ErstelleDiagramme(p, katalog())),
+    EXPECT_EQ(artikel(ErstelleDiagramme(p, diagrammKatalog())),
               (std::vector<std::string>{"VL 1", "VT 1", "VW 1", "Ohne Nummer"}));
 }
 
 TEST(Reservediagramm, limits_of_walls_without_heat_exchange_and_of_twenty_units) {
     // k = 0: the need is the loss alone, 800 W at every ambient.
-    ProjectData p = projekt();
+    ProjectData p = diagrammProjekt();
     p.Schaltschrank.Waermedurchgangszahl = 0.0;
-    Diagramme d = ErstelleDiagramme(p, katalog());
+    Diagramme d = ErstelleDiagramme(p, diagrammKatalog());
     EXPECT_EQ(bei(d.reserve, d.reserve.bedarfW, 0), 800);
     ASSERT_EQ(d.reserve.geraete.size(), 5u);
     // 500 · (35 - Ta) / 2.94 ≥ 800 up to 30.3 °C.
@@ -148,7 +128,7 @@ TEST(Reservediagramm, limits_of_walls_without_heat_exchange_and_of_twenty_units)
     }
 
     // 20 units of 34 W: 680 W cover Q(30) = 671, not Q(31) = 697.
-    d = ErstelleDiagramme(projekt(), test::typTable({{"KY-", 34}}));
+    d = ErstelleDiagramme(diagrammProjekt(), test::typTable({{"KY-", 34}}));
     ASSERT_EQ(d.reserve.geraete.size(), 1u);
     EXPECT_EQ(d.reserve.geraete[0].kandidat.anzahl, 20);
     EXPECT_EQ(bei(d.reserve, d.reserve.geraete[0], 45), 680);
@@ -175,11 +155,11 @@ TEST(Innentemperaturdiagramm, bare_cabinet_against_hand_calculation) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ProjectData p = projekt();
+        ProjectData p = diagrammProjekt();
         p.Schaltschrank.Waermedurchgangszahl = c.k;
         p.Verlustleistung.WertBekannt = c.verlust;
         p.Temperatur.MaxInnen = c.maxInnen;
-        const Innentemperaturdiagramm d = ErstelleDiagramme(p, katalog()).innentemperatur;
+        const Innentemperaturdiagramm d = ErstelleDiagramme(p, diagrammKatalog()).innentemperatur;
         EXPECT_EQ(d.pBisW, c.pBis);
         EXPECT_EQ(d.innentemperaturBeiVerlust, c.ti);
         EXPECT_EQ(d.tragbarerVerlustW, c.tragbar);
