@@ -50,7 +50,8 @@ const Range kInUse[] = {{70004, 70004, "table version"},
                         {1008000, 1008018, "data-kind list"},
                         {1009000, 1009021, "cabinet choice lists"},
                         {1010000, 1010001, "printer dialog"},
-                        {1011001, 1011003, "power-supply dialog"}};
+                        {1011001, 1011003, "power-supply dialog"},
+                        {1012040, 1012057, "diagrams"}};
 
 // Numbers inside those spans that no message box, dialog, report line or list uses: the
 // message box has no buttons 71560 and 71561, the report and inquiry never print the

@@ -14,14 +14,12 @@
 
 namespace zek {
 
-namespace {
-
-// A text of the language table, or the German wording when the table lacks it, so that
-// a failure is never reported with an empty message.
-QString meldung(const TextSource& texts, std::uint32_t number, const char* german) {
+QString Meldungstext(const TextSource& texts, std::uint32_t number, const char* german) {
     const std::string text = texts.GetLangText(number);
     return text.empty() ? QString::fromUtf8(german) : fromCp1252(text);
 }
+
+namespace {
 
 // Ends the job on every way out of the print loop, also when a page could not be started.
 class DruckJob {
@@ -97,8 +95,8 @@ DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& 
     if (breite <= 0 || seitenhoehe <= 0 || !RaenderLassenPlatz(block, seitenhoehe) ||
         int(block.LinkerRand) * 10 >= breite) {
         result.ok = false;
-        result.fehler = meldung(texts, kTextRaenderZuGross,
-                                "Die Seitenränder lassen auf dem Papier keinen Platz für eine Zeile.");
+        result.fehler = Meldungstext(texts, kTextRaenderZuGross,
+                                     "Die Seitenränder lassen auf dem Papier keinen Platz für eine Zeile.");
         return result;
     }
     const std::vector<ZeilenPosition> positionen = Seitenumbruch(lines.size(), block, seitenhoehe);
@@ -112,7 +110,8 @@ DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& 
     DruckJob job(painter);
     if (!painter.begin(&device)) {
         result.ok = false;
-        result.fehler = meldung(texts, kTextDruckFehler, "Der Druckauftrag konnte nicht ausgeführt werden.");
+        result.fehler =
+            Meldungstext(texts, kTextDruckFehler, "Der Druckauftrag konnte nicht ausgeführt werden.");
         return result;
     }
     result.seiten = 1;
@@ -136,7 +135,7 @@ DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& 
             if (!device.newPage()) {
                 result.ok = false;
                 result.fehler =
-                    meldung(texts, kTextDruckFehler, "Der Druckauftrag konnte nicht ausgeführt werden.");
+                    Meldungstext(texts, kTextDruckFehler, "Der Druckauftrag konnte nicht ausgeführt werden.");
                 return result;
             }
             seite = pos.seite;
@@ -146,7 +145,8 @@ DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& 
     }
     if (!painter.end()) {
         result.ok = false;
-        result.fehler = meldung(texts, kTextDruckFehler, "Der Druckauftrag konnte nicht ausgeführt werden.");
+        result.fehler =
+            Meldungstext(texts, kTextDruckFehler, "Der Druckauftrag konnte nicht ausgeführt werden.");
     }
     return result;
 }
@@ -157,7 +157,7 @@ DruckErgebnis DruckePdf(const std::vector<std::string>& lines, const PrinterBloc
         DruckErgebnis result;
         result.ok = false;
         result.fehler =
-            meldung(texts, kTextPdfNichtGeschrieben, "Die PDF-Datei konnte nicht geschrieben werden: ") +
+            Meldungstext(texts, kTextPdfNichtGeschrieben, "Die PDF-Datei konnte nicht geschrieben werden: ") +
             pdfPath;
         if (!grund.isEmpty())
             result.fehler += QStringLiteral(" (") + grund + QLatin1Char(')');

@@ -26,6 +26,10 @@ inline constexpr std::uint32_t kTextPdfNichtGeschrieben = 1010004; // PDF file n
 // The fixed-pitch print font, its character height in 0.1 mm (the painter's unit).
 QFont DruckSchrift();
 
+// A text of the language table, or the German wording when the table lacks it, so that
+// a failure is never reported with an empty message.
+QString Meldungstext(const TextSource& texts, std::uint32_t number, const char* german);
+
 // Where one line lands: page number (from 0) and the top left corner in 0.1 mm.
 struct ZeilenPosition {
     int seite = 0;

@@ -1,0 +1,147 @@
+// The chart painter and its files. The GUI application of the fonts comes with test_print.
+#include "DiagrammBeispiel.h"
+
+#include "core/TextSource.h"
+#include "report/chart/DiagrammDateien.h"
+#include "report/chart/DiagrammZeichner.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace zek {
+namespace {
+
+// Every text reads "T" and its number, the limit label a word of its own.
+struct Texte : TextSource {
+    std::string GetLangText(std::uint32_t n) const override {
+        return n == txt::diagramm::Grenztemperatur ? "Grenze" : "T" + std::to_string(n);
+    }
+};
+
+TEST(RundeAchse, round_steps_of_one_two_or_five_that_hold_the_span) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::tuple<double, double, int, Achse> cases[] = {
+        {0, 600, 6, {0, 600, 100}},    // 100 per step: exactly 1 · 10²
+        {0, 601, 6, {0, 800, 200}},    // just above: the next round step
+        {0, 1200, 6, {0, 1200, 200}},  // exactly 2 · 10²
+        {0, 1201, 6, {0, 1500, 500}},  // just above
+        {0, 3000, 6, {0, 3000, 500}},  // exactly 5 · 10²
+        {0, 3001, 6, {0, 4000, 1000}}, // just above
+        {-5, 60, 8, {-10, 60, 10}},    // bounds move out to the next step
+        {5, -5, 6, {-6, 6, 2}},        // the order of the bounds does not matter
+        {30, 30, 6, {29, 31, 0.5}},    // an empty span gets one degree each way
+        {nan, 1, 6, {0, 1, 1}},        // an unusable bound still gives an axis
+    };
+    for (const auto& [min, max, teile, achse] : cases)
+        EXPECT_EQ(RundeAchse(min, max, teile), achse) << min << ".." << max;
+}
+
+Diagrammseite seite(const Diagramme& d, const DiagrammTexte& t) {
+    return {d, t, {QStringLiteral("Titel"), QStringLiteral("Projekt")}};
+}
+
+QString pdfText(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+}
+
+TEST(Diagrammdateien, svg_and_pdf_name_each_device_and_its_limit_temperature) {
+    const Texte texts;
+    const DiagrammTexte t = LadeDiagrammTexte(texts);
+    // Air/air 4000 W and a fixed 900 W cooling unit: limits 30 and 38 °C.
+    const Diagramme d = ErstelleDiagramme(test::diagrammProjekt(), test::diagrammKatalog(), 0b10010);
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("d.svg"), pdf = dir.filePath("d.pdf");
+    ASSERT_EQ(SchreibeDiagrammSvg(svg, seite(d, t), "ZEK", texts), QString());
+    ASSERT_EQ(SchreibeDiagrammPdf(pdf, seite(d, t), {20, 20, 20, 20, -1}, "ZEK", texts), QString());
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString inSvg = QString::fromUtf8(file.readAll()), inPdf = pdfText(pdf);
+    for (const QString& text : {QStringLiteral("1 × VT 1 – Grenze 30 °C"), QStringLiteral("1 × Ohne Nummer – Grenze 38 °C"),
+                                QStringLiteral("T1012044"), QStringLiteral("Titel")}) {
+        EXPECT_TRUE(inSvg.contains(text)) << text.toStdString();
+        EXPECT_TRUE(inPdf.contains(text)) << text.toStdString() << "\n" << inPdf.toStdString();
+    }
+}
+
+QImage weiss(QSize groesse) {
+    QImage bild(groesse, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+TEST(Diagramme, odd_projects_and_frames_draw_without_harm) {
+    const Texte texts;
+    const DiagrammTexte t = LadeDiagrammTexte(texts);
+    const auto aendere = [](auto f) {
+        ProjectData p = test::diagrammProjekt();
+        f(p);
+        return p;
+    };
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min(), kMax = std::numeric_limits<std::int32_t>::max();
+    const std::pair<const char*, ProjectData> projekte[] = {
+        {"no surface", aendere([](ProjectData& p) { p.Schaltschrank.Breite = p.Schaltschrank.Tiefe = 0; })},
+        {"k = 0", aendere([](ProjectData& p) { p.Schaltschrank.Waermedurchgangszahl = 0; })},
+        {"below every table", aendere([](ProjectData& p) { p.Temperatur.MaxAussen = 15; })},
+        {"no loss, no candidates", aendere([](ProjectData& p) { p.Verlustleistung.WertBekannt = 0; })},
+        {"extreme temperatures", aendere([](ProjectData& p) { p.Temperatur = {kMax, kMin, kMin, kMax, 65535}; })},
+    };
+    Diagramme d = ErstelleDiagramme(test::diagrammProjekt(), test::typTable({{"KY-", 34}})); // 20 units
+    // A model put together by hand: a limit outside the diagram, a curve too short.
+    d.reserve.geraete.push_back({{0, 1, 0, "KY-"}, "X", {1000}, 500, false});
+    d.reserve.geraete.push_back({{0, 1, 0, "KY-"}, "Y", {}, std::nullopt, false});
+    std::vector<std::pair<const char*, Diagramme>> faelle{{"twenty units and a model by hand", d}};
+    for (const auto& [name, p] : projekte)
+        faelle.emplace_back(name, ErstelleDiagramme(p, test::diagrammKatalog()));
+
+    for (const auto& [name, diagramme] : faelle) {
+        for (const QSize groesse : {QSize(1600, 1000), QSize(60, 40)}) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(groesse.width()));
+            QImage bild = weiss(groesse);
+            QPainter painter(&bild);
+            ZeichneDiagramme(painter, QRectF(QPointF(), groesse), diagramme, t, {QStringLiteral("Titel")});
+            painter.end();
+            EXPECT_NE(bild, weiss(groesse)); // at least the title
+        }
+    }
+}
+
+TEST(Diagrammdateien, a_file_that_cannot_be_written_is_named_and_the_old_one_kept) {
+    const Texte texts;
+    const DiagrammTexte t = LadeDiagrammTexte(texts);
+    const Diagramme d = ErstelleDiagramme(test::diagrammProjekt(), test::diagrammKatalog());
+    QTemporaryDir dir;
+    const QString png = dir.filePath("d.png");
+    ASSERT_EQ(SchreibeDiagrammPng(png, seite(d, t), texts), QString());
+    EXPECT_EQ(QImage(png).size(), QSize(1754, 1240)); // A4 landscape at 150 dpi
+
+    const QString fehlt = dir.filePath("fehlt/d");
+    EXPECT_TRUE(SchreibeDiagrammPng(fehlt, seite(d, t), texts).startsWith("T1012057" + fehlt));
+    EXPECT_TRUE(SchreibeDiagrammSvg(fehlt, seite(d, t), {}, texts).startsWith("T1012057" + fehlt));
+    EXPECT_TRUE(SchreibeDiagrammPdf(fehlt, seite(d, t), {}, {}, texts).startsWith("T1012057" + fehlt));
+
+    // Margins that leave less than 80 mm of the 210 mm high page: 65 + 65 mm leave 80 mm,
+    // 65 + 66 mm too little. The file written before stays as it was.
+    const QString pdf = dir.filePath("d.pdf");
+    ASSERT_EQ(SchreibeDiagrammPdf(pdf, seite(d, t), {10, 65, 10, 65, -1}, {}, texts), QString());
+    const QByteArray vorher = [&] {
+        QFile f(pdf);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    EXPECT_EQ(SchreibeDiagrammPdf(pdf, seite(d, t), {10, 65, 10, 66, -1}, {}, texts), "T1010002");
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), vorher);
+}
+
+} // namespace
+} // namespace zek
