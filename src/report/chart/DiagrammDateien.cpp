@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -88,21 +87,11 @@ DruckErgebnis DruckeDiagramme(const Diagrammseite& seite, const PrinterBlock& bl
 
 QString SchreibeDiagrammPdf(const QString& path, const Diagrammseite& seite, const PrinterBlock& block,
                             const QString& jobTitle, const TextSource& texts) {
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly))
-        return nichtGeschrieben(texts, path, file.errorString());
-    DruckErgebnis result;
-    {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        result = DruckeDiagramme(seite, block, jobTitle, writer, texts);
-    }
-    if (!result.ok) {
-        file.cancelWriting();
-        return result.fehler;
-    }
-    return commit(file, texts);
+    return DruckeInPdf(path, QPageLayout::Landscape, texts,
+                       [&](QPagedPaintDevice& writer) {
+                           return DruckeDiagramme(seite, block, jobTitle, writer, texts);
+                       })
+        .fehler;
 }
 
 QString SchreibeDiagrammSvg(const QString& path, const Diagrammseite& seite, const QString& titel,

@@ -151,8 +151,9 @@ DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& 
     return result;
 }
 
-DruckErgebnis DruckePdf(const std::vector<std::string>& lines, const PrinterBlock& block,
-                        const QString& jobTitle, const QString& pdfPath, const TextSource& texts) {
+DruckErgebnis DruckeInPdf(const QString& pdfPath, QPageLayout::Orientation orientation,
+                          const TextSource& texts,
+                          const std::function<DruckErgebnis(QPagedPaintDevice&)>& drucke) {
     const auto nichtGeschrieben = [&](const QString& grund) {
         DruckErgebnis result;
         result.ok = false;
@@ -171,9 +172,9 @@ DruckErgebnis DruckePdf(const std::vector<std::string>& lines, const PrinterBloc
     DruckErgebnis result;
     {
         QPdfWriter writer(&file);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        result = Drucke(lines, block, jobTitle, writer, texts);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0),
+                                         QPageLayout::Millimeter));
+        result = drucke(writer);
     }
     if (!result.ok) {
         file.cancelWriting();
@@ -182,6 +183,13 @@ DruckErgebnis DruckePdf(const std::vector<std::string>& lines, const PrinterBloc
     if (!file.commit())
         return nichtGeschrieben(file.errorString());
     return result;
+}
+
+DruckErgebnis DruckePdf(const std::vector<std::string>& lines, const PrinterBlock& block,
+                        const QString& jobTitle, const QString& pdfPath, const TextSource& texts) {
+    return DruckeInPdf(pdfPath, QPageLayout::Portrait, texts, [&](QPagedPaintDevice& writer) {
+        return Drucke(lines, block, jobTitle, writer, texts);
+    });
 }
 
 } // namespace zek

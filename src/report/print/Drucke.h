@@ -3,7 +3,9 @@
 #include "core/SettingsData.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,6 +70,13 @@ struct DruckErgebnis {
 // receives the job title as document title; for a printer the caller sets it.
 DruckErgebnis Drucke(const std::vector<std::string>& lines, const PrinterBlock& block,
                      const QString& jobTitle, QPagedPaintDevice& device, const TextSource& texts);
+
+// Prints through `drucke` into a PDF file on A4 paper, writing beside the file and
+// replacing it only when the whole document was written, so a failed export never leaves
+// an empty or truncated file behind.
+DruckErgebnis DruckeInPdf(const QString& pdfPath, QPageLayout::Orientation orientation,
+                          const TextSource& texts,
+                          const std::function<DruckErgebnis(QPagedPaintDevice&)>& drucke);
 
 // Prints the lines into a PDF file on A4 paper, writing beside the file and replacing
 // it only when the whole document was written, so a failed export never leaves an empty
