@@ -306,19 +306,40 @@ void zeichneGeraet(QPainter& painter, const Abbildung& m, const Reservediagramm&
                          stil.pen.color(), false);
 }
 
-} // namespace
+// Line width of the curves for the painter's font.
+double strichbreite(const QFontMetricsF& fm) {
+    return std::max(fm.height() / 12, 0.5);
+}
 
-void ZeichneReservediagramm(QPainter& painter, const QRectF& rahmen, const Reservediagramm& d,
-                            const DiagrammTexte& t) {
+struct Beschriftung {
+    QString titel, xAchse, yAchse;
+};
+
+// One diagram: title, axes and legend laid out around the plot in lines of the painter's
+// font, all clipped to the frame; `inhalt` draws into the plot, clipped to it.
+template <typename Inhalt>
+void zeichneDiagramm(QPainter& painter, const QRectF& rahmen, const Achse& x, const Achse& y,
+                     const Beschriftung& b, const std::vector<Eintrag>& eintraege, const Inhalt& inhalt) {
     painter.save();
     painter.setClipRect(rahmen, Qt::IntersectClip);
-    const QFontMetricsF fm(painter.font());
-    const double em = fm.height();
-    const double linie = std::max(em / 12, 0.5);
+    const Aufteilung a = teileAuf(rahmen, QFontMetricsF(painter.font()), x, y, eintraege);
+    zeichneTitel(painter, a, b.titel);
+    if (a.passt()) {
+        const Abbildung m{a.plot, x, y};
+        zeichneAchsen(painter, m, b.xAchse, b.yAchse);
+        painter.save();
+        painter.setClipRect(a.plot, Qt::IntersectClip);
+        inhalt(m);
+        painter.restore();
+    }
+    zeichneLegende(painter, a, eintraege);
+    painter.restore();
+}
 
-    // The value axis reaches a little above the need and above what the devices deliver at
-    // the design point, where their reserve is read; what a fan delivers in a cold hall
-    // may run off the top rather than squash everything else.
+// The value axis reaches a little above the need and above what the devices deliver at the
+// design point, where their reserve is read; what a fan delivers in a cold hall may run off
+// the top rather than squash everything else.
+Achse leistungsachse(const Reservediagramm& d) {
     double bedarfMax = 0, alles = 0, reserve = 0;
     for (std::int64_t q : d.bedarfW)
         bedarfMax = std::max(bedarfMax, double(q));
@@ -330,7 +351,38 @@ void ZeichneReservediagramm(QPainter& painter, const QRectF& rahmen, const Reser
             reserve = std::max(reserve, double(g.leistungW[*auslegungspunkt].value_or(0)));
     }
     const double oben = std::max(bedarfMax, std::min(alles, reserve)) * 1.15;
-    const Achse y = RundeAchse(0, oben > 0 ? oben : 100);
+    return RundeAchse(0, oben > 0 ? oben : 100);
+}
+
+// Devices with the same limit meet the need at the same point: one mark and one label for
+// all of them, led by their markers.
+void zeichneGrenzen(QPainter& painter, const Abbildung& m, const Reservediagramm& d, const DiagrammTexte& t,
+                    std::vector<QRectF>& belegt) {
+    const QFontMetricsF fm(painter.font());
+    std::map<std::pair<std::int32_t, bool>, std::vector<std::size_t>> grenzen;
+    for (std::size_t i = 0; i < d.geraete.size(); ++i)
+        if (const Geraetekurve& g = d.geraete[i]; g.grenztemperatur)
+            grenzen[{*g.grenztemperatur, g.grenzeOffen}].push_back(i);
+    for (const auto& [grenze, geraete] : grenzen) {
+        const auto punkt = d.punkt(grenze.first);
+        if (!punkt)
+            continue;
+        const QPointF p = m.p(grenze.first, double(d.bedarfW[*punkt]));
+        std::vector<Stil> marken;
+        for (std::size_t i : geraete)
+            marken.push_back(geraeteStil(i, strichbreite(fm)));
+        zeichneMarke(painter, p, Marke::Kreis, fm.height() * 0.3, Qt::black, false);
+        beschrifte(painter, p, grenzeText(d.geraete[geraete.front()], t), m.plot, belegt, marken);
+    }
+}
+
+} // namespace
+
+void ZeichneReservediagramm(QPainter& painter, const QRectF& rahmen, const Reservediagramm& d,
+                            const DiagrammTexte& t) {
+    const QFontMetricsF fm(painter.font());
+    const double em = fm.height(), linie = strichbreite(fm);
+    const Achse y = leistungsachse(d);
     const Achse x = RundeAchse(d.taVon, d.taBis, 8);
 
     const Stil bedarf{QPen(Qt::black, linie * 2.5), Marke::Keine};
@@ -342,63 +394,36 @@ void ZeichneReservediagramm(QPainter& painter, const QRectF& rahmen, const Reser
     for (std::size_t i = 0; i < d.geraete.size(); ++i)
         eintraege.push_back({geraeteStil(i, linie), geraeteText(d.geraete[i], t), false});
 
-    const Aufteilung a = teileAuf(rahmen, fm, x, y, eintraege);
-    zeichneTitel(painter, a, t.reserveTitel);
-    if (a.passt()) {
-        const Abbildung m{a.plot, x, y};
-        zeichneAchsen(painter, m, t.achseUmgebung, t.achseKuehlleistung);
-        painter.save();
-        painter.setClipRect(a.plot, Qt::IntersectClip);
-        painter.setPen(QPen(Qt::darkGray, linie, Qt::DashLine));
-        painter.drawLine(m.p(d.auslegungTa, y.von), m.p(d.auslegungTa, y.bis));
-        for (std::size_t i = 0; i < d.geraete.size(); ++i)
-            zeichneGeraet(painter, m, d, d.geraete[i], geraeteStil(i, linie), i, em);
-        QPolygonF need;
-        for (std::size_t i = 0; i < d.punkte(); ++i)
-            need << m.p(d.ta(i), double(d.bedarfW[i]));
-        painter.setPen(bedarf.pen);
-        painter.drawPolyline(need);
-        zeichneMarke(painter, m.p(d.auslegungTa, double(d.auslegungBedarfW)), Marke::Kreis, em * 0.3,
-                     Qt::black, true);
+    zeichneDiagramm(painter, rahmen, x, y, {t.reserveTitel, t.achseUmgebung, t.achseKuehlleistung}, eintraege,
+                    [&](const Abbildung& m) {
+                        painter.setPen(QPen(Qt::darkGray, linie, Qt::DashLine));
+                        painter.drawLine(m.p(d.auslegungTa, y.von), m.p(d.auslegungTa, y.bis));
+                        for (std::size_t i = 0; i < d.geraete.size(); ++i)
+                            zeichneGeraet(painter, m, d, d.geraete[i], geraeteStil(i, linie), i, em);
+                        QPolygonF need;
+                        for (std::size_t i = 0; i < d.punkte(); ++i)
+                            need << m.p(d.ta(i), double(d.bedarfW[i]));
+                        painter.setPen(bedarf.pen);
+                        painter.drawPolyline(need);
+                        zeichneMarke(painter, m.p(d.auslegungTa, double(d.auslegungBedarfW)), Marke::Kreis,
+                                     em * 0.3, Qt::black, true);
 
-        painter.setPen(Qt::black);
-        std::vector<QRectF> belegt;
-        beschrifte(
-            painter,
-            QPointF(m.px(d.auslegungTa) + em * 0.4 + fm.horizontalAdvance(auslegungText), a.plot.top() + em),
-            auslegungText, a.plot, belegt);
-        // Devices with the same limit meet the need at the same point: one mark and one
-        // label for all of them, led by their markers.
-        std::map<std::pair<std::int32_t, bool>, std::vector<std::size_t>> grenzen;
-        for (std::size_t i = 0; i < d.geraete.size(); ++i)
-            if (const Geraetekurve& g = d.geraete[i]; g.grenztemperatur)
-                grenzen[{*g.grenztemperatur, g.grenzeOffen}].push_back(i);
-        for (const auto& [grenze, geraete] : grenzen) {
-            const auto punkt = d.punkt(grenze.first);
-            if (!punkt)
-                continue;
-            const QPointF p = m.p(grenze.first, double(d.bedarfW[*punkt]));
-            std::vector<Stil> marken;
-            for (std::size_t i : geraete)
-                marken.push_back(geraeteStil(i, linie));
-            zeichneMarke(painter, p, Marke::Kreis, em * 0.3, Qt::black, false);
-            beschrifte(painter, p, grenzeText(d.geraete[geraete.front()], t), a.plot, belegt, marken);
-        }
-        if (d.geraete.empty())
-            meldeInMitte(painter, a.plot, t.keineGeraete);
-        painter.restore();
-    }
-    zeichneLegende(painter, a, eintraege);
-    painter.restore();
+                        painter.setPen(Qt::black);
+                        std::vector<QRectF> belegt;
+                        const double rechtsDerLinie =
+                            m.px(d.auslegungTa) + em * 0.4 + fm.horizontalAdvance(auslegungText);
+                        beschrifte(painter, QPointF(rechtsDerLinie, m.plot.top() + em), auslegungText, m.plot,
+                                   belegt);
+                        zeichneGrenzen(painter, m, d, t, belegt);
+                        if (d.geraete.empty())
+                            meldeInMitte(painter, m.plot, t.keineGeraete);
+                    });
 }
 
 void ZeichneInnentemperaturdiagramm(QPainter& painter, const QRectF& rahmen, const Innentemperaturdiagramm& d,
                                     const DiagrammTexte& t) {
-    painter.save();
-    painter.setClipRect(rahmen, Qt::IntersectClip);
     const QFontMetricsF fm(painter.font());
-    const double em = fm.height();
-    const double linie = std::max(em / 12, 0.5);
+    const double em = fm.height(), linie = strichbreite(fm);
 
     const double pBis = double(d.pBisW);
     double unten = std::min(d.maxAussen, d.maxInnen), oben = std::max(d.maxAussen, d.maxInnen);
@@ -423,39 +448,32 @@ void ZeichneInnentemperaturdiagramm(QPainter& painter, const QRectF& rahmen, con
         {tragbar, t.tragbar + QLatin1Char(' ') + (d.tragbarerVerlustW ? watt(*d.tragbarerVerlustW) : t.keine),
          true}};
 
-    const Aufteilung a = teileAuf(rahmen, fm, x, y, eintraege);
-    zeichneTitel(painter, a, t.innenTitel);
-    if (a.passt()) {
-        const Abbildung m{a.plot, x, y};
-        zeichneAchsen(painter, m, t.achseVerlust, t.achseInnen);
-        painter.save();
-        painter.setClipRect(a.plot, Qt::IntersectClip);
-        painter.setPen(zulaessig.pen);
-        painter.drawLine(m.p(x.von, d.maxInnen), m.p(x.bis, d.maxInnen));
-        std::vector<QRectF> belegt;
-        if (d.leitwertWProK) {
+    zeichneDiagramm(
+        painter, rahmen, x, y, {t.innenTitel, t.achseVerlust, t.achseInnen}, eintraege,
+        [&](const Abbildung& m) {
+            painter.setPen(zulaessig.pen);
+            painter.drawLine(m.p(x.von, d.maxInnen), m.p(x.bis, d.maxInnen));
+            if (!d.leitwertWProK) {
+                painter.setPen(Qt::black);
+                meldeInMitte(painter, m.plot, t.keineWaende);
+                return;
+            }
             painter.setPen(kurve.pen);
             painter.drawLine(m.p(0, d.innentemperatur(0)), m.p(pBis, d.innentemperatur(pBis)));
+            std::vector<QRectF> belegt;
             const auto markiere = [&](double p, double ti, const Stil& stil, const QString& text) {
                 painter.setPen(QPen(stil.pen.color(), linie, Qt::DotLine));
                 painter.drawLine(m.p(p, y.von), m.p(p, ti));
                 zeichneMarke(painter, m.p(p, ti), stil.marke, em * 0.35, stil.pen.color(), true);
                 painter.setPen(Qt::black);
-                beschrifte(painter, m.p(p, ti), text, a.plot, belegt);
+                beschrifte(painter, m.p(p, ti), text, m.plot, belegt);
             };
             if (d.verlustW >= 0 && d.verlustW <= d.pBisW && d.innentemperaturBeiVerlust)
                 markiere(double(d.verlustW), d.innentemperatur(double(d.verlustW)), verlust,
                          grad(*d.innentemperaturBeiVerlust));
             if (d.tragbarerVerlustW && *d.tragbarerVerlustW <= d.pBisW)
                 markiere(double(*d.tragbarerVerlustW), d.maxInnen, tragbar, watt(*d.tragbarerVerlustW));
-        } else {
-            painter.setPen(Qt::black);
-            meldeInMitte(painter, a.plot, t.keineWaende);
-        }
-        painter.restore();
-    }
-    zeichneLegende(painter, a, eintraege);
-    painter.restore();
+        });
 }
 
 void ZeichneDiagramme(QPainter& painter, const QRectF& rahmen, const Diagramme& d, const DiagrammTexte& texte,
