@@ -1,8 +1,9 @@
+#include "GuiApp.h"
+
 #include "core/TextSource.h"
 #include "report/print/Drucke.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -29,16 +30,6 @@ std::vector<std::string> reportLines(int count) {
     return lines;
 }
 
-QGuiApplication& app() {
-    static int argc = 1;
-    static char name[] = "bench_print";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication instance(argc, argv);
-    return instance;
-}
-
 zek::PrinterBlock margins() {
     zek::PrinterBlock b;
     b.LinkerRand = 20;
@@ -50,7 +41,7 @@ zek::PrinterBlock margins() {
 
 // Rendering alone, into memory.
 void BM_Drucke_3Seiten_Speicher(benchmark::State& state) {
-    app();
+    zek::bench::guiApp();
     const auto lines = reportLines(150);
     NoTexts texts;
     for (auto _ : state) {
@@ -68,7 +59,7 @@ BENCHMARK(BM_Drucke_3Seiten_Speicher)->Unit(benchmark::kMillisecond);
 
 // The whole export as the user runs it: rendering and the safe write of the file.
 void BM_DruckePdf_3Seiten_Datei(benchmark::State& state) {
-    app();
+    zek::bench::guiApp();
     const auto lines = reportLines(150);
     NoTexts texts;
     QTemporaryDir dir;

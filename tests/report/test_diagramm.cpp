@@ -1,14 +1,9 @@
+#include "Beispiele.h"
 #include "DiagrammBeispiel.h"
 
-#include "i18n/Language.h"
-#include "io/LegacyImport.h"
-#include "io/ProjectFile.h"
-#include "io/SettingsFile.h"
 #include "report/Diagramm.h"
 #include "report/Selection.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -199,22 +194,15 @@ VonHand vonHand(const DeviceTable& devices, const Kandidat& k, const TemperaturG
 }
 
 TEST(DiagrammeDerBeispiele, design_point_and_limits_meet_the_balance_and_the_hand_curves) {
-    const QDir bin(qEnvironmentVariable("ZEK_BIN_DIR"));
-    if (!QFileInfo::exists(bin.filePath("zkdeu.TYP")))
-        GTEST_SKIP() << "no device table in " << qPrintable(bin.path());
-    Settings settings;
-    ReadSettings(settings, bin.filePath(kDefaultsFileName));
-    Language language;
-    DeviceTable devices;
-    ASSERT_TRUE(devices.LiesTypDatei(bin.filePath("zkdeu.TYP")));
-    const QDir examples(QStringLiteral(ZEK_SOURCE_DIR "/data/examples"));
-    for (const QString& name : examples.entryList({"*.Z20", "*.ZEK"}, QDir::Files)) {
+    test::Shipped daten;
+    if (!daten.there())
+        GTEST_SKIP() << "no data in " << qPrintable(daten.bin.path());
+    ASSERT_TRUE(daten.load("zkdeu"));
+    const DeviceTable& devices = daten.devices;
+    for (const QString& name : daten.examples.entryList({"*.Z20", "*.ZEK"}, QDir::Files)) {
         SCOPED_TRACE(name.toStdString());
-        Project project(settings.data());
-        if (name.endsWith(".ZEK"))
-            ASSERT_TRUE(ImportLegacyProject(project, examples.filePath(name), language).ok());
-        else
-            ASSERT_TRUE(ReadProjectFile(project, settings.data(), examples.filePath(name)));
+        Project project(daten.settings.data());
+        ASSERT_TRUE(daten.example(project, name));
         const ProjectData& p = project.data();
         const TemperaturGroup& t = p.Temperatur;
         const BilanzWerte b = Bilanz(p);

@@ -1,35 +1,17 @@
 // The shipped example projects against their golden reports and inquiries, and the
 // component labels in every shipped language.
+#include "Beispiele.h"
+
 #include "core/Cp1252.h"
-#include "devices/DeviceTable.h"
-#include "i18n/Language.h"
-#include "io/LegacyImport.h"
-#include "io/ProjectFile.h"
-#include "io/SettingsFile.h"
 #include "report/Report.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace zek {
 namespace {
 
-// The defaults, texts and device table of a language as the programs find them beside
-// themselves.
-struct Shipped {
-    const QDir bin{qEnvironmentVariable("ZEK_BIN_DIR")};
-    Settings settings;
-    Language language;
-    DeviceTable devices;
-
-    bool load(const char* code) {
-        ReadSettings(settings, bin.filePath(kDefaultsFileName));
-        return language.LoadLanguage(bin.path(), code) &&
-               devices.LiesTypDatei(bin.filePath(QString(code) + ".TYP"));
-    }
-};
+using test::Shipped;
 
 // A text table of an older version, or a customer's own, that lacks the component labels.
 struct WithoutLabels : TextSource {
@@ -64,20 +46,15 @@ class Examples : public ::testing::TestWithParam<std::tuple<const char*, const c
 TEST_P(Examples, match_their_golden_lines) {
     const auto [file, code, fax] = GetParam();
     Shipped s;
-    if (!QFileInfo::exists(s.bin.filePath("Xalto.zip")))
+    if (!s.there())
         GTEST_SKIP() << "no language texts in " << qPrintable(s.bin.path());
     ASSERT_TRUE(s.load(code));
-
-    const QDir examples(QStringLiteral(ZEK_SOURCE_DIR "/data/examples"));
     const QString name = file;
     Project project(s.settings.data());
-    if (name.endsWith(".ZEK"))
-        ASSERT_TRUE(ImportLegacyProject(project, examples.filePath(name), s.language).ok());
-    else
-        ASSERT_TRUE(ReadProjectFile(project, s.settings.data(), examples.filePath(name)));
+    ASSERT_TRUE(s.example(project, name));
 
-    QFile golden(examples.filePath(QFileInfo(name).completeBaseName() + (fax ? ".fax." : ".report.") +
-                                   QString(code).mid(2) + ".txt"));
+    QFile golden(s.examples.filePath(QFileInfo(name).completeBaseName() + (fax ? ".fax." : ".report.") +
+                                     QString(code).mid(2) + ".txt"));
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << qPrintable(golden.fileName());
     const std::string want = golden.readAll().toStdString();
     EXPECT_EQ(build(project.data(), s, s.language, name, fax), want) << qPrintable(golden.fileName());
@@ -122,7 +99,7 @@ TEST(Labels, english_and_french_reports_hold_none_of_the_german_labels_words) {
         "Gerät",        "Folgend",      "Kühlung"};
     for (const char* code : {"zkdeu", "zkeng", "zkfra"}) {
         Shipped s;
-        if (!QFileInfo::exists(s.bin.filePath("Xalto.zip")))
+        if (!s.there())
             GTEST_SKIP() << "no language texts in " << qPrintable(s.bin.path());
         ASSERT_TRUE(s.load(code));
         std::string text;
