@@ -47,6 +47,11 @@ Diagrammseite seite(const Diagramme& d, const DiagrammTexte& t) {
     return {d, t, {QStringLiteral("Titel"), QStringLiteral("Projekt")}};
 }
 
+QByteArray lesen(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QString pdfText(const QString& pdf) {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -63,9 +68,7 @@ TEST(Diagrammdateien, svg_and_pdf_name_each_device_and_its_limit_temperature) {
     const QString svg = dir.filePath("d.svg"), pdf = dir.filePath("d.pdf");
     ASSERT_EQ(SchreibeDiagrammSvg(svg, seite(d, t), "ZEK", texts), QString());
     ASSERT_EQ(SchreibeDiagrammPdf(pdf, seite(d, t), {20, 20, 20, 20, -1}, "ZEK", texts), QString());
-    QFile file(svg);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString inSvg = QString::fromUtf8(file.readAll()), inPdf = pdfText(pdf);
+    const QString inSvg = QString::fromUtf8(lesen(svg)), inPdf = pdfText(pdf);
     for (const QString& text :
          {QStringLiteral("1 × VT 1 – Grenze 30 °C"), QStringLiteral("1 × Ohne Nummer – Grenze 38 °C"),
           QStringLiteral("T1012044"), QStringLiteral("Titel")}) {
@@ -137,14 +140,9 @@ TEST(Diagrammdateien, a_file_that_cannot_be_written_is_named_and_the_old_one_kep
     // 65 + 66 mm too little. The file written before stays as it was.
     const QString pdf = dir.filePath("d.pdf");
     ASSERT_EQ(SchreibeDiagrammPdf(pdf, seite(d, t), {10, 65, 10, 65, -1}, {}, texts), QString());
-    const QByteArray vorher = [&] {
-        QFile f(pdf);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray vorher = lesen(pdf);
     EXPECT_EQ(SchreibeDiagrammPdf(pdf, seite(d, t), {10, 65, 10, 66, -1}, {}, texts), "T1010002");
-    QFile f(pdf);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), vorher);
+    EXPECT_EQ(lesen(pdf), vorher);
 }
 
 } // namespace
