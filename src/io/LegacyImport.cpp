@@ -6,10 +6,50 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace zek {
 namespace {
+
+// What one character of code page 850 becomes in a Windows-1252 text. Control characters
+// cannot be typed into a text field and would break the lines of the project file and the
+// report; a DOS character that Windows-1252 lacks (box drawing, mostly) comes out as the
+// converter's substitute byte and becomes a question mark.
+std::string windowsText(QStringView unicode) {
+    QString cleaned = unicode.toString();
+    for (QChar& c : cleaned)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    QStringEncoder toWindows("windows-1252");
+    QByteArray bytes = toWindows(cleaned);
+    bytes.replace('\x1A', '?');
+    return bytes.toStdString();
+}
+
+// Code page 850 is one byte per character, so the conversion of a text is that of each of
+// its bytes: converted once for all 256 of them, as Qt's converters give it.
+const std::array<std::string, 256>& dosCharacters() {
+    static const std::array<std::string, 256> table = [] {
+        std::array<std::string, 256> out;
+        char all[256];
+        for (int i = 0; i < 256; ++i)
+            all[i] = static_cast<char>(i);
+        QStringDecoder fromDos("IBM850");
+        const QString unicode = fromDos(QByteArrayView(all, 256));
+        const std::string whole = unicode.size() == 256 ? windowsText(unicode) : std::string();
+        for (int i = 0; i < 256; ++i) {
+            if (whole.size() == 256) {
+                out[std::size_t(i)] = whole.substr(std::size_t(i), 1);
+            } else {
+                QStringDecoder one("IBM850");
+                out[std::size_t(i)] = windowsText(QString(one(QByteArrayView(all + i, 1))));
+            }
+        }
+        return out;
+    }();
+    return table;
+}
 
 class RecordReader {
 public:
@@ -33,19 +73,12 @@ public:
         m_fit.textsTooLong += byte(offset) > width ? 1 : 0;
         const std::size_t length = std::min<std::size_t>(byte(offset), width);
         const std::string_view dos = m_record.substr(offset + 1, length);
-        QStringDecoder fromDos("IBM850");
-        QString unicode = fromDos(QByteArrayView(dos.data(), qsizetype(dos.size())));
-        // Control characters cannot be typed into a text field and would break the
-        // lines of the project file and the report.
-        for (QChar& c : unicode)
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-                c = QLatin1Char(' ');
-        QStringEncoder toWindows("windows-1252");
-        QByteArray bytes = toWindows(unicode);
-        // A DOS character that Windows-1252 lacks (box drawing, mostly) comes out as
-        // the substitute byte and becomes a question mark.
-        bytes.replace('\x1A', '?');
-        return bytes.toStdString();
+        const std::array<std::string, 256>& characters = dosCharacters();
+        std::string out;
+        out.reserve(length);
+        for (const char c : dos)
+            out += characters[static_cast<unsigned char>(c)];
+        return out;
     }
 
 private:

@@ -1,11 +1,13 @@
 #include "Profile.h"
 
+#include <array>
+#include <cstring>
 #include <limits>
 
 namespace zek {
 namespace {
 
-unsigned char foldByte(unsigned char c) {
+constexpr unsigned char foldByte(unsigned char c) {
     if (c >= 'A' && c <= 'Z')
         return static_cast<unsigned char>(c + 0x20);
     // Windows-1252 capitals: À..Þ except ×, and Š Œ Ž Ÿ.
@@ -23,6 +25,27 @@ unsigned char foldByte(unsigned char c) {
     default:
         return c;
     }
+}
+
+constexpr std::array<unsigned char, 256> kFolded = [] {
+    std::array<unsigned char, 256> table{};
+    for (unsigned c = 0; c < 256; ++c)
+        table[c] = foldByte(static_cast<unsigned char>(c));
+    return table;
+}();
+
+// FNV-1a over the case-folded bytes, so that names equal to profileNamesEqual hash alike.
+std::uint64_t foldedHash(std::string_view name, std::uint64_t hash = 14695981039346656037ull) {
+    for (const char c : name) {
+        hash ^= kFolded[static_cast<unsigned char>(c)];
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+// One hash for a key within its section; the separator keeps "ab"+"c" apart from "a"+"bc".
+std::uint64_t entryHash(std::uint64_t sectionHash, std::string_view key) {
+    return foldedHash(key, (sectionHash ^ 0xFF) * 1099511628211ull);
 }
 
 bool isBlank(char c) {
@@ -43,12 +66,6 @@ std::string_view unquote(std::string_view s) {
     return s;
 }
 
-// The part of a line the profile functions see: up to the first NUL byte.
-std::string_view visible(const std::string& text) {
-    const std::string_view v(text);
-    return v.substr(0, v.find('\0'));
-}
-
 std::string cleanValue(std::string_view value) {
     std::string out(value);
     for (char& c : out)
@@ -62,8 +79,10 @@ std::string cleanValue(std::string_view value) {
 bool profileNamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
+    if (a == b) // the usual case, names spelled as the program writes them
+        return true;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (foldByte(static_cast<unsigned char>(a[i])) != foldByte(static_cast<unsigned char>(b[i])))
+        if (kFolded[static_cast<unsigned char>(a[i])] != kFolded[static_cast<unsigned char>(b[i])])
             return false;
     return true;
 }
@@ -112,75 +131,159 @@ std::optional<std::int32_t> parseProfileInt(std::string_view s) {
     return static_cast<std::int32_t>(bits);
 }
 
-Profile::Profile(std::string_view bytes) {
+Profile::Profile(std::string_view bytes)
+    : m_text(bytes), m_hasNul(bytes.find('\0') != std::string_view::npos) {
+    const char* const data = m_text.data();
+    const std::size_t size = m_text.size();
+    m_lines.reserve(size / 16);
     std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        Line line{std::string(bytes.substr(start, end - start)), {}};
-        if (end < bytes.size()) {
-            const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
-            line.eol = crlf ? "\r\n" : (bytes[end] == '\r' ? "\r" : "\n");
+    while (start < size) {
+        // The first CR or LF: a LF found fast, then a CR before it.
+        const void* lf = std::memchr(data + start, '\n', size - start);
+        std::size_t end = lf ? std::size_t(static_cast<const char*>(lf) - data) : size;
+        if (const void* cr = std::memchr(data + start, '\r', end - start))
+            end = std::size_t(static_cast<const char*>(cr) - data);
+        Line line{{start, end - start}, Eol::None};
+        if (end < size) {
+            const bool crlf = data[end] == '\r' && end + 1 < size && data[end + 1] == '\n';
+            line.eol = crlf ? Eol::CrLf : (data[end] == '\r' ? Eol::Cr : Eol::Lf);
             end += crlf ? 2 : 1;
         }
-        m_lines.push_back(std::move(line));
+        m_lines.push_back(line);
         start = end;
     }
     reindex();
 }
 
+std::string_view Profile::visible(const Line& line) const {
+    const std::string_view v = text(line.text);
+    return m_hasNul ? v.substr(0, v.find('\0')) : v;
+}
+
+void Profile::setLineText(Line& line, std::string_view content) {
+    m_hasNul = m_hasNul || content.find('\0') != std::string_view::npos;
+    line.text = {m_text.size(), content.size()};
+    m_text.append(content);
+}
+
+void Profile::insertLine(std::size_t at, std::string_view content) {
+    Line line;
+    setLineText(line, content);
+    line.eol = Eol::CrLf;
+    m_lines.insert(m_lines.begin() + std::ptrdiff_t(at), line);
+}
+
 void Profile::reindex() {
     m_sections.clear();
+    m_entries.clear();
+    m_entries.reserve(m_lines.size());
     for (std::size_t n = 0; n < m_lines.size(); ++n) {
-        const std::string_view content = trim(visible(m_lines[n].text));
+        const std::string_view content = trim(visible(m_lines[n]));
         if (content.empty())
             continue;
         if (content.front() == '[') {
             const std::size_t close = content.find(']');
-            if (close != std::string_view::npos)
-                m_sections.push_back({std::string(trim(content.substr(1, close - 1))), n, {}});
+            if (close != std::string_view::npos) {
+                const std::string_view name = trim(content.substr(1, close - 1));
+                const Span span{std::size_t(name.data() - m_text.data()), name.size()};
+                m_sections.push_back({span, foldedHash(name), n, n});
+            }
             continue;
         }
         const std::size_t eq = content.find('=');
         if (eq == std::string_view::npos || m_sections.empty())
             continue;
         const std::string_view key = trim(content.substr(0, eq));
-        if (!key.empty())
-            m_sections.back().entries.push_back({std::string(key), n});
+        if (key.empty())
+            continue;
+        Section& section = m_sections.back();
+        section.lastLine = n;
+        m_entries.push_back({std::uint32_t(m_sections.size() - 1),
+                             {std::size_t(key.data() - m_text.data()), key.size()},
+                             entryHash(section.hash, key),
+                             n});
+    }
+
+    // At most half the slots in use keeps the probe sequences short.
+    std::size_t capacity = 16;
+    while (capacity < 2 * m_entries.size())
+        capacity *= 2;
+    m_slots.assign(capacity, 0);
+    const std::size_t mask = capacity - 1;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        Entry& e = m_entries[i];
+        const std::string_view sectionName = text(m_sections[e.section].name);
+        const std::string_view key = text(e.key);
+        for (std::size_t slot = e.hash & mask;; slot = (slot + 1) & mask) {
+            if (m_slots[slot] == 0) {
+                m_slots[slot] = std::uint32_t(i + 1);
+                e.first = true;
+                break;
+            }
+            // The first of two equal keys stays; sections of the same name count as one.
+            const Entry& other = m_entries[m_slots[slot] - 1];
+            if (other.hash == e.hash && profileNamesEqual(text(other.key), key) &&
+                profileNamesEqual(text(m_sections[other.section].name), sectionName))
+                break;
+        }
     }
 }
 
 const Profile::Entry* Profile::findEntry(std::string_view section, std::string_view key) const {
-    for (const Section& s : m_sections) {
-        if (!profileNamesEqual(s.name, section))
-            continue;
-        for (const Entry& e : s.entries)
-            if (profileNamesEqual(e.key, key))
-                return &e;
+    if (m_entries.empty())
+        return nullptr;
+    const std::uint64_t hash = entryHash(foldedHash(section), key);
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hash & mask; m_slots[slot] != 0; slot = (slot + 1) & mask) {
+        const Entry& e = m_entries[m_slots[slot] - 1];
+        if (e.hash == hash && profileNamesEqual(text(e.key), key) &&
+            profileNamesEqual(text(m_sections[e.section].name), section))
+            return &e;
     }
     return nullptr;
 }
 
-std::optional<std::string> Profile::value(std::string_view section, std::string_view key) const {
+std::string_view Profile::valueOf(const Entry& e) const {
+    const std::string_view content = visible(m_lines[e.line]);
+    return unquote(trim(content.substr(content.find('=') + 1)));
+}
+
+std::optional<std::string_view> Profile::value(std::string_view section, std::string_view key) const {
     const Entry* e = findEntry(section, key);
     if (!e)
         return std::nullopt;
-    const std::string_view content = visible(m_lines[e->line].text);
-    return std::string(unquote(trim(content.substr(content.find('=') + 1))));
+    return valueOf(*e);
+}
+
+std::optional<std::string_view> Profile::value(std::string_view section, std::string_view key,
+                                               std::size_t& cursor) const {
+    // The entry at the cursor is the answer when it is the first of its name in its section.
+    if (cursor < m_entries.size()) {
+        const Entry& e = m_entries[cursor];
+        if (e.first && profileNamesEqual(text(e.key), key) &&
+            profileNamesEqual(text(m_sections[e.section].name), section)) {
+            ++cursor;
+            return valueOf(e);
+        }
+    }
+    const Entry* e = findEntry(section, key);
+    if (!e)
+        return std::nullopt;
+    cursor = std::size_t(e - m_entries.data()) + 1;
+    return valueOf(*e);
 }
 
 bool Profile::hasSection(std::string_view section) const {
+    const std::uint64_t hash = foldedHash(section);
     for (const Section& s : m_sections)
-        if (profileNamesEqual(s.name, section))
+        if (s.hash == hash && profileNamesEqual(text(s.name), section))
             return true;
     return false;
 }
 
 std::string Profile::readString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
-    auto v = value(section, key);
-    return v ? std::move(*v) : std::string(fallback);
+    return std::string(value(section, key).value_or(fallback));
 }
 
 std::int32_t Profile::readInt(std::string_view section, std::string_view key, std::int32_t fallback) const {
@@ -193,46 +296,50 @@ std::int32_t Profile::readInt(std::string_view section, std::string_view key, st
 void Profile::setValue(std::string_view section, std::string_view key, std::string_view value) {
     const std::string clean = cleanValue(value);
     if (const Entry* e = findEntry(section, key)) {
-        m_lines[e->line].text = e->key + "=" + clean;
+        std::string line(text(e->key));
+        line.append(1, '=').append(clean);
+        setLineText(m_lines[e->line], line);
         return;
     }
 
     std::string keyLine(key);
     keyLine.append(1, '=').append(clean);
+    const std::uint64_t hash = foldedHash(section);
     for (const Section& s : m_sections) {
-        if (!profileNamesEqual(s.name, section))
+        if (s.hash != hash || !profileNamesEqual(text(s.name), section))
             continue;
-        const std::size_t after = s.entries.empty() ? s.header : s.entries.back().line;
-        if (m_lines[after].eol.empty())
-            m_lines[after].eol = "\r\n";
-        m_lines.insert(m_lines.begin() + std::ptrdiff_t(after + 1), Line{keyLine, "\r\n"});
+        const std::size_t after = s.lastLine;
+        if (m_lines[after].eol == Eol::None)
+            m_lines[after].eol = Eol::CrLf;
+        insertLine(after + 1, keyLine);
         reindex();
         return;
     }
 
     // A blank line between sections, as the profile functions leave it.
     if (!m_lines.empty()) {
-        if (m_lines.back().eol.empty())
-            m_lines.back().eol = "\r\n";
-        if (!trim(visible(m_lines.back().text)).empty())
-            m_lines.push_back(Line{{}, "\r\n"});
+        if (m_lines.back().eol == Eol::None)
+            m_lines.back().eol = Eol::CrLf;
+        if (!trim(visible(m_lines.back())).empty())
+            insertLine(m_lines.size(), {});
     }
     std::string header(1, '[');
     header.append(section).push_back(']');
-    m_lines.push_back(Line{std::move(header), "\r\n"});
-    m_lines.push_back(Line{keyLine, "\r\n"});
+    insertLine(m_lines.size(), header);
+    insertLine(m_lines.size(), keyLine);
     reindex();
 }
 
 std::string Profile::bytes() const {
+    static constexpr std::string_view kEol[] = {"", "\r\n", "\n", "\r"};
     std::size_t size = 0;
     for (const Line& l : m_lines)
-        size += l.text.size() + l.eol.size();
+        size += l.text.length + kEol[std::size_t(l.eol)].size();
     std::string out;
     out.reserve(size);
     for (const Line& l : m_lines) {
-        out += l.text;
-        out += l.eol;
+        out += text(l.text);
+        out += kEol[std::size_t(l.eol)];
     }
     return out;
 }

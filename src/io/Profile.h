@@ -24,6 +24,10 @@ std::optional<std::int32_t> parseProfileInt(std::string_view value);
 // blanks and one pair of enclosing double or single quotes on reading. Lines may end in
 // CR LF, LF or CR; a NUL byte ends the content of its line. Every line that is not
 // changed by setValue is written back byte for byte, line end included.
+//
+// The file is read once into an index: its bytes stay in one buffer, lines and names are
+// places in it, and a hash of the case-folded section and key names finds a key in one
+// step. The first of two equal keys is the one the index keeps.
 class Profile {
 public:
     Profile() = default;
@@ -31,7 +35,12 @@ public:
 
     // The value of the first matching key; sections of the same name count as one, in
     // file order. Keys before the first section belong to no section.
-    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    // The view stays valid until the profile is changed or destroyed.
+    std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
+    // The same for many keys read in about the order of the file: `cursor` (0 at first)
+    // keeps the place after the last key found, where the next one is looked for first.
+    std::optional<std::string_view> value(std::string_view section, std::string_view key,
+                                          std::size_t& cursor) const;
     bool hasSection(std::string_view section) const;
     std::string readString(std::string_view section, std::string_view key, std::string_view fallback) const;
     // A missing key or a value that is no number gives the fallback.
@@ -45,25 +54,47 @@ public:
     std::string bytes() const;
 
 private:
-    struct Line {
-        std::string text;
-        std::string eol;
+    // A place in m_text.
+    struct Span {
+        std::size_t begin = 0;
+        std::size_t length = 0;
     };
-    struct Entry {
-        std::string key; // as written, without surrounding blanks
-        std::size_t line = 0;
+    enum class Eol : std::uint8_t { None, CrLf, Lf, Cr };
+    struct Line {
+        Span text;
+        Eol eol = Eol::None;
     };
     struct Section {
-        std::string name;
+        Span name; // as written, without surrounding blanks
+        std::uint64_t hash = 0;
         std::size_t header = 0;
-        std::vector<Entry> entries;
+        std::size_t lastLine = 0; // its last key, or its header
+    };
+    struct Entry {
+        std::uint32_t section = 0;
+        Span key; // as written, without surrounding blanks
+        std::uint64_t hash = 0;
+        std::size_t line = 0;
+        bool first = false; // no earlier key of the same section name and key name
     };
 
+    std::string_view text(Span s) const { return std::string_view(m_text).substr(s.begin, s.length); }
+    // The part of a line the profile functions see: up to the first NUL byte.
+    std::string_view visible(const Line& line) const;
+    void setLineText(Line& line, std::string_view content);
+    void insertLine(std::size_t at, std::string_view content);
     void reindex();
     const Entry* findEntry(std::string_view section, std::string_view key) const;
+    std::string_view valueOf(const Entry& e) const;
 
+    // The original bytes, followed by the text of every line set since.
+    std::string m_text;
+    bool m_hasNul = false; // anywhere in m_text: lines then end at their first NUL
     std::vector<Line> m_lines;
     std::vector<Section> m_sections;
+    std::vector<Entry> m_entries;
+    // Open addressing over m_entries: entry index + 1, 0 for a free slot.
+    std::vector<std::uint32_t> m_slots;
 };
 
 } // namespace zek

@@ -7,6 +7,9 @@
 #include "core/Rounding.h"
 
 #include <QRandomGenerator>
+#include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <string>
 
 namespace zek {
@@ -15,9 +18,21 @@ namespace {
 const char* const kKeyK = "W\xE4rmedurchgangszahl";
 const char* const kKeyGehaeuseart = "Geh\xE4useart";
 
-std::string numbered(const char* key, int n) {
-    return key + std::to_string(n);
-}
+// A key with its row number ("AnzahlNr3"), made without a heap string: the reader looks
+// up hundreds of them per file.
+class NumberedKey {
+public:
+    NumberedKey(std::string_view key, int n) {
+        const std::size_t size = std::min(key.size(), sizeof m_text - 12);
+        std::memcpy(m_text, key.data(), size);
+        m_size = std::size_t(std::to_chars(m_text + size, m_text + sizeof m_text, n).ptr - m_text);
+    }
+    operator std::string_view() const { return {m_text, m_size}; }
+
+private:
+    char m_text[40];
+    std::size_t m_size;
+};
 
 // Every section and key of the project file in the order of writing; the reader takes
 // the same walk, so both can never disagree about a name or its place.
@@ -65,13 +80,13 @@ template <class P, class V> void visitProject(P& p, V& v) {
 
     v.section("Leistungsschalter");
     for (int i = 0; i < kLeistungsschalterSlots; ++i)
-        v.number(numbered("Nr", i + 1), p.Leistungsschalter[i], eingabe::Ziffern4);
+        v.number(NumberedKey("Nr", i + 1), p.Leistungsschalter[i], eingabe::Ziffern4);
 
     v.section("Sicherungen");
     for (int i = 0; i < kSicherungenRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Sicherungen[i].Anzahl, eingabe::Ziffern3);
-        v.number(numbered("StromNr", i + 1), p.Sicherungen[i].Strom, eingabe::Ziffern4);
-        v.number(numbered("ArtNr", i + 1), p.Sicherungen[i].Art, eingabe::SicherungArt);
+        v.number(NumberedKey("AnzahlNr", i + 1), p.Sicherungen[i].Anzahl, eingabe::Ziffern3);
+        v.number(NumberedKey("StromNr", i + 1), p.Sicherungen[i].Strom, eingabe::Ziffern4);
+        v.number(NumberedKey("ArtNr", i + 1), p.Sicherungen[i].Art, eingabe::SicherungArt);
     }
 
     v.section("Motorschutz");
@@ -98,37 +113,37 @@ template <class P, class V> void visitProject(P& p, V& v) {
 
     v.section("Transformatoren");
     for (int i = 0; i < kTransformatorenRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Transformatoren[i].Anzahl, eingabe::Ziffern3);
-        v.number(numbered("LeistungNr", i + 1), p.Transformatoren[i].Leistung, eingabe::Ziffern4);
+        v.number(NumberedKey("AnzahlNr", i + 1), p.Transformatoren[i].Anzahl, eingabe::Ziffern3);
+        v.number(NumberedKey("LeistungNr", i + 1), p.Transformatoren[i].Leistung, eingabe::Ziffern4);
     }
 
     v.section("Netzteile");
     for (int i = 0; i < kNetzteileRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Netzteile[i].Anzahl, eingabe::Ziffern3);
-        v.number(numbered("SpannungNr", i + 1), p.Netzteile[i].Spannung, eingabe::Ziffern3);
-        v.number(numbered("StromNr", i + 1), p.Netzteile[i].Strom, eingabe::Ziffern3);
-        v.number(numbered("TypNr", i + 1), p.Netzteile[i].Typ, eingabe::NetzteilTyp);
+        v.number(NumberedKey("AnzahlNr", i + 1), p.Netzteile[i].Anzahl, eingabe::Ziffern3);
+        v.number(NumberedKey("SpannungNr", i + 1), p.Netzteile[i].Spannung, eingabe::Ziffern3);
+        v.number(NumberedKey("StromNr", i + 1), p.Netzteile[i].Strom, eingabe::Ziffern3);
+        v.number(NumberedKey("TypNr", i + 1), p.Netzteile[i].Typ, eingabe::NetzteilTyp);
     }
 
     v.section("Frequenzumrichter");
     for (int i = 0; i < kFrequenzumrichterRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Frequenzumrichter[i].Anzahl, eingabe::Ziffern3);
-        v.number(numbered("LeistungNr", i + 1), p.Frequenzumrichter[i].Leistung, eingabe::Ziffern4);
-        v.number(numbered("WirkungsgradNr", i + 1), p.Frequenzumrichter[i].Wirkungsgrad, eingabe::Prozent);
-        v.number(numbered("AusnutzungNr", i + 1), p.Frequenzumrichter[i].Ausnutzung, eingabe::Prozent);
-        v.text(numbered("BezeichnungNr", i + 1), p.Frequenzumrichter[i].Bezeichnung);
+        v.number(NumberedKey("AnzahlNr", i + 1), p.Frequenzumrichter[i].Anzahl, eingabe::Ziffern3);
+        v.number(NumberedKey("LeistungNr", i + 1), p.Frequenzumrichter[i].Leistung, eingabe::Ziffern4);
+        v.number(NumberedKey("WirkungsgradNr", i + 1), p.Frequenzumrichter[i].Wirkungsgrad, eingabe::Prozent);
+        v.number(NumberedKey("AusnutzungNr", i + 1), p.Frequenzumrichter[i].Ausnutzung, eingabe::Prozent);
+        v.text(NumberedKey("BezeichnungNr", i + 1), p.Frequenzumrichter[i].Bezeichnung);
     }
 
     v.section("Steuerungen");
     for (int i = 0; i < kSteuerungenSlots; ++i)
-        v.number(numbered("AnzahlNr", i + 1), p.Steuerungen[i], eingabe::Ziffern4);
+        v.number(NumberedKey("AnzahlNr", i + 1), p.Steuerungen[i], eingabe::Ziffern4);
 
     v.section("Sonstige");
     for (int i = 0; i < kSonstigeRows; ++i) {
-        v.number(numbered("AnzahlNr", i + 1), p.Sonstige[i].Anzahl, eingabe::Ziffern3);
+        v.number(NumberedKey("AnzahlNr", i + 1), p.Sonstige[i].Anzahl, eingabe::Ziffern3);
         // The key of these designations has always been spelled with an "l" before "Nr".
-        v.text(numbered("BezeichnunglNr", i + 1), p.Sonstige[i].Bezeichnung);
-        v.number(numbered("LeistungNr", i + 1), p.Sonstige[i].Leistung, eingabe::Ziffern4);
+        v.text(NumberedKey("BezeichnunglNr", i + 1), p.Sonstige[i].Bezeichnung);
+        v.number(NumberedKey("LeistungNr", i + 1), p.Sonstige[i].Leistung, eingabe::Ziffern4);
     }
 
     v.section("Auswahl");
@@ -191,14 +206,15 @@ public:
         noteDoubtful(key, s, range, value);
     }
     template <std::size_t N> void text(std::string_view key, FixedText<N>& value) {
-        const std::string s = m_profile.readString(m_section, key, {});
+        const std::string_view s = m_profile.value(m_section, key, m_cursor).value_or(std::string_view());
         value = s;
         if (m_doubtful && s.size() > N)
-            m_doubtful->push_back({std::string(m_section), std::string(key), s, value.str()});
+            m_doubtful->push_back({std::string(m_section), std::string(key), std::string(s), value.str()});
     }
     // The stored characters replace the reset value from position 1 on; the rest keeps it.
     void check(std::string_view key, std::string& value) {
-        const std::string stored = m_profile.readString(m_section, key, {});
+        const std::string_view stored =
+            m_profile.value(m_section, key, m_cursor).value_or(std::string_view());
         value.resize(kGeraeteCheckLength, '1');
         value.replace(0, std::min(stored.size(), kGeraeteCheckLength), stored, 0, kGeraeteCheckLength);
     }
@@ -221,11 +237,11 @@ public:
 
 private:
     struct Stored {
-        std::optional<std::string> text;
+        std::optional<std::string_view> text;
         std::optional<i32> number;
     };
-    Stored stored(std::string_view key) const {
-        Stored s{m_profile.value(m_section, key), std::nullopt};
+    Stored stored(std::string_view key) {
+        Stored s{m_profile.value(m_section, key, m_cursor), std::nullopt};
         if (s.text)
             s.number = parseProfileInt(*s.text);
         return s;
@@ -235,12 +251,15 @@ private:
     void noteDoubtful(std::string_view key, const Stored& s, InputRange range, std::int64_t used) {
         if (!m_doubtful || !s.text || s.text->empty() || (s.number && range.contains(*s.number)))
             return;
-        m_doubtful->push_back({std::string(m_section), std::string(key), *s.text, std::to_string(used)});
+        m_doubtful->push_back(
+            {std::string(m_section), std::string(key), std::string(*s.text), std::to_string(used)});
     }
 
     const Profile& m_profile;
     DoubtfulValues* m_doubtful;
     std::string_view m_section;
+    // A file written by the program holds the keys in the order of this walk.
+    std::size_t m_cursor = 0;
 };
 
 // Collects the section names of the walk.
