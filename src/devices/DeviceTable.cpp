@@ -407,8 +407,11 @@ Geraetebeschreibung DeviceTable::BeschreibeGeraet(std::int32_t index, const Text
     d.Marke = kMarke + z.Beschreibung;
 
     const auto appendValue = [&](std::uint16_t value, std::uint32_t label) {
-        if (value > 0)
-            d.Werte += texts.GetLangText(label) + std::to_string(value) + " ";
+        if (value > 0) {
+            d.Werte += texts.GetLangText(label);
+            d.Werte += std::to_string(value);
+            d.Werte += ' ';
+        }
     };
     appendValue(z.Zahl2, kTextZahl2);
     appendValue(z.Zahl3, kTextZahl3);

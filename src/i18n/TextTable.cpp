@@ -1,7 +1,6 @@
 #include "TextTable.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace zek {
 namespace {
@@ -16,6 +15,13 @@ bool isNumberKey(std::string_view line) {
     if (line.size() < kKeyWidth)
         return false;
     return std::all_of(line.begin(), line.begin() + kKeyWidth, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::uint32_t numberOf(std::string_view line) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < kKeyWidth; ++i)
+        value = value * 10 + static_cast<std::uint32_t>(line[i] - '0');
+    return value;
 }
 
 } // namespace
@@ -37,16 +43,9 @@ std::string expandLineBreaks(std::string_view text) {
     }
 }
 
-std::optional<std::string> TIntStr::key(std::uint32_t number) {
-    if (number > 999'999'999u)
-        return std::nullopt;
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%09u", static_cast<unsigned>(number));
-    return std::string(buffer);
-}
-
 void TIntStr::clear() {
     m_lines.clear();
+    m_numbered.clear();
     m_content.clear();
 }
 
@@ -70,19 +69,19 @@ void TIntStr::setText(std::string content) {
     // found: the lower bound of a run of equal keys is its first element.
     std::stable_sort(m_lines.begin(), m_lines.end(),
                      [this](const Line& a, const Line& b) { return keyOf(line(a)) < keyOf(line(b)); });
+    // Nine digits in ordinal order are in numeric order, so the numbered lines keep theirs.
+    m_numbered.clear();
+    for (const Line& l : m_lines)
+        if (isNumberKey(line(l)))
+            m_numbered.push_back({numberOf(line(l)), l});
 }
 
 std::optional<std::string> TIntStr::find(std::uint32_t number) const {
-    const auto wanted = key(number);
-    if (!wanted)
+    const auto it = std::lower_bound(m_numbered.begin(), m_numbered.end(), number,
+                                     [](const Numbered& n, std::uint32_t value) { return n.number < value; });
+    if (it == m_numbered.end() || it->number != number)
         return std::nullopt;
-    const std::string_view k = *wanted;
-    const auto it =
-        std::lower_bound(m_lines.begin(), m_lines.end(), k,
-                         [this](const Line& l, std::string_view value) { return keyOf(line(l)) < value; });
-    if (it == m_lines.end() || keyOf(line(*it)) != k)
-        return std::nullopt;
-    return expandLineBreaks(line(*it).substr(kKeyWidth));
+    return expandLineBreaks(line(it->line).substr(kKeyWidth));
 }
 
 std::string TIntStr::GetLangText(std::uint32_t number) const {
@@ -91,16 +90,9 @@ std::string TIntStr::GetLangText(std::uint32_t number) const {
 
 std::vector<std::uint32_t> TIntStr::numbers() const {
     std::vector<std::uint32_t> out;
-    for (const Line& l : m_lines) {
-        const std::string_view text = line(l);
-        if (!isNumberKey(text))
-            continue;
-        std::uint32_t value = 0;
-        for (std::size_t i = 0; i < kKeyWidth; ++i)
-            value = value * 10 + static_cast<std::uint32_t>(text[i] - '0');
-        if (out.empty() || out.back() != value)
-            out.push_back(value);
-    }
+    for (const Numbered& n : m_numbered)
+        if (out.empty() || out.back() != n.number)
+            out.push_back(n.number);
     return out;
 }
 

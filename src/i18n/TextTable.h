@@ -29,9 +29,6 @@ public:
     // The numbers of all lines that begin with nine digits, in table order (duplicates once).
     std::vector<std::uint32_t> numbers() const;
 
-    // Nine digits with leading zeros; numbers above 999 999 999 have no key.
-    static std::optional<std::string> key(std::uint32_t number);
-
 private:
     // Lines as places in the content, so that a copied or moved table stays valid.
     struct Line {
@@ -41,8 +38,15 @@ private:
         return std::string_view(m_content).substr(l.begin, l.length);
     }
 
+    // The lines that begin with nine digits, by number: what a lookup searches.
+    struct Numbered {
+        std::uint32_t number;
+        Line line;
+    };
+
     std::string m_content;
     std::vector<Line> m_lines;
+    std::vector<Numbered> m_numbered;
 };
 
 // CR LF for every "<nl>" of a text.

@@ -121,44 +121,62 @@ public:
         o.Strich();
         o.Ins("   " + T(1006115) + S::Str4(p.Gleichzeitigkeit.Leistungsteil) + " %");
         o.Ins("   " + T(1006116) + S::Str4(p.Gleichzeitigkeit.Steuerungsteil) + " %");
-        const auto row = [&](long long count, const std::string& pattern, int position) {
-            o.InsW(count, pattern, tv.at(position), c.texts);
+        // A label is put together only for a row that is printed.
+        const auto row = [&](long long count, const auto& pattern, int position) {
+            if (count != 0)
+                o.InsW(count, pattern(), tv.at(position), c.texts);
         };
         for (int i = 0; i < kLeistungsschalterSlots; ++i)
-            row(p.Leistungsschalter[i], T(1006039) + S::Str4(kSchalterA[i]) + " A",
+            row(
+                p.Leistungsschalter[i], [&] { return T(1006039) + S::Str4(kSchalterA[i]) + " A"; },
                 pos::Leistungsschalter + i);
         for (int i = 0; i < kSicherungenRows; ++i) {
             const auto& r = p.Sicherungen[i];
-            row(r.Anzahl, L(SicherungsartLabel(r.Art)) + T(1006040) + S::Str(r.Strom) + " A ",
+            row(
+                r.Anzahl, [&] { return L(SicherungsartLabel(r.Art)) + T(1006040) + S::Str(r.Strom) + " A "; },
                 pos::Sicherungen + i);
         }
         for (int i = 0; i < kMotorschutzSlots; ++i)
-            row(p.Motorschutz[i], L(label::Motorschutz + i), pos::Motorschutz + i);
+            row(
+                p.Motorschutz[i], [&] { return L(label::Motorschutz + i); }, pos::Motorschutz + i);
         for (int i = 0; i < kRelaisSlots; ++i)
-            row(p.Relais[i], L(label::Relais + i), pos::Relais + i);
+            row(
+                p.Relais[i], [&] { return L(label::Relais + i); }, pos::Relais + i);
         for (int i = 0; i < kLeistungsschuetzeSlots; ++i)
-            row(p.Leistungsschuetze[i], L(label::Schuetze + i), pos::Leistungsschuetze + i);
+            row(
+                p.Leistungsschuetze[i], [&] { return L(label::Schuetze + i); }, pos::Leistungsschuetze + i);
         for (int i = 0; i < kLampenSlots; ++i)
-            row(p.Lampen[i], L(label::Lampen + i), pos::Lampen + i);
+            row(
+                p.Lampen[i], [&] { return L(label::Lampen + i); }, pos::Lampen + i);
         for (int i = 0; i < kTransformatorenRows; ++i) {
             const auto& r = p.Transformatoren[i];
-            row(r.Anzahl, T(1006041) + S::Str4(r.Leistung) + T(1006042), pos::Transformatoren + i);
+            row(
+                r.Anzahl, [&] { return T(1006041) + S::Str4(r.Leistung) + T(1006042); },
+                pos::Transformatoren + i);
         }
         for (int i = 0; i < kNetzteileRows; ++i) {
             const auto& r = p.Netzteile[i];
-            row(r.Anzahl,
-                L(NetzteilartLabel(r.Typ)) + T(1006043) + S::Str(r.Spannung) + "V/" + S::Str(r.Strom) + "A",
+            row(
+                r.Anzahl,
+                [&] {
+                    return L(NetzteilartLabel(r.Typ)) + T(1006043) + S::Str(r.Spannung) + "V/" +
+                           S::Str(r.Strom) + "A";
+                },
                 pos::Netzteile + i);
         }
         for (int i = 0; i < kFrequenzumrichterRows; ++i) {
             const auto& r = p.Frequenzumrichter[i];
-            row(r.Anzahl,
-                T(1006044) + T(1006045) + S::Str4(r.Leistung) + T(1006046) + "(" + S::Str(r.Wirkungsgrad) +
-                    "%/" + S::Str(r.Ausnutzung) + "%)",
+            row(
+                r.Anzahl,
+                [&] {
+                    return T(1006044) + T(1006045) + S::Str4(r.Leistung) + T(1006046) + "(" +
+                           S::Str(r.Wirkungsgrad) + "%/" + S::Str(r.Ausnutzung) + "%)";
+                },
                 pos::Frequenzumrichter + i);
         }
         for (int i = 0; i < kSteuerungenSlots; ++i)
-            row(p.Steuerungen[i], L(label::Steuerungen + i), pos::Steuerungen + i);
+            row(
+                p.Steuerungen[i], [&] { return L(label::Steuerungen + i); }, pos::Steuerungen + i);
         for (int i = 0; i < kSonstigeRows; ++i) {
             const auto& r = p.Sonstige[i];
             if (r.Anzahl == 0)
@@ -287,6 +305,7 @@ std::string DatumText(const Datum& d) {
 
 void TZEKCollection::ErstelleErgebnis(const ReportContext& ctx, bool& abbruch) {
     ErgebnisBuilder b(*this, ctx);
+    m_lines.reserve(m_lines.size() + 256);
     const BilanzWerte bilanz = Bilanz(ctx.project);
     b.kopf();
     b.schrank(bilanz);

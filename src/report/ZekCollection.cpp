@@ -4,16 +4,21 @@
 #include "core/TextSource.h"
 #include "devices/DeviceTable.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 
 namespace zek {
 
 std::string TZEKCollection::Fill(std::string_view text, std::size_t width) {
-    std::string s(text);
-    s.append(58, '.');
-    if (s.size() > width)
-        s.resize(width);
+    // The text and 58 dots, cut at the width; room for the value and unit that follow.
+    const std::size_t size = std::min(text.size() + 58, width);
+    std::string s;
+    s.reserve(size + 24);
+    s.append(text.substr(0, size));
+    s.append(size - std::min(text.size(), size), '.');
     return s;
 }
 
@@ -85,7 +90,10 @@ void TZEKCollection::InsWText(long long count, std::string_view label, long long
                               const TextSource& texts) {
     if (count == 0)
         return;
-    std::string s = Fill(Str4(count) + " " + std::string(label) + " ", kLabelWidth);
+    std::string row = Str4(count);
+    row.reserve(row.size() + label.size() + 2);
+    row.append(1, ' ').append(label).append(1, ' ');
+    std::string s = Fill(row, kLabelWidth);
     s += ' ';
     s += Str6(value);
     s += texts.GetLangText(txt::EinheitVerlust);
@@ -126,9 +134,17 @@ void TZEKCollection::InsTyp(std::string_view line1, std::string_view line2, int 
 }
 
 void TZEKCollection::SplitLineBreaks() {
-    std::vector<std::string> out;
-    out.reserve(m_lines.size());
-    for (const std::string& line : m_lines) {
+    const auto hasBreak = [](const std::string& line) {
+        return std::memchr(line.data(), '\n', line.size()) || std::memchr(line.data(), '\r', line.size());
+    };
+    const auto firstSplit = std::find_if(m_lines.begin(), m_lines.end(), hasBreak);
+    if (firstSplit == m_lines.end())
+        return; // the usual report: nothing to split, nothing to copy
+    std::vector<std::string> out(std::make_move_iterator(m_lines.begin()),
+                                 std::make_move_iterator(firstSplit));
+    out.reserve(m_lines.size() + 8);
+    for (auto it = firstSplit; it != m_lines.end(); ++it) {
+        const std::string& line = *it;
         // Each line is followed by CR LF, so every break inside it, even at its end,
         // starts one more line.
         std::size_t start = 0;
