@@ -71,3 +71,30 @@ TEST(CliPdf, report_and_inquiry_go_into_the_pdf_line_by_line_with_the_margins_of
     EXPECT_EQ(rc, 1); // an output that cannot be written
     EXPECT_TRUE(message.contains("Die PDF-Datei konnte nicht geschrieben werden")) << message.toStdString();
 }
+
+// The PDF library is loaded only for --pdf: without it (or with a file of its name that is
+// no library) every other command still works, and --pdf says what is missing.
+TEST(CliPdf, a_missing_pdf_library_is_program_data_missing_and_touches_no_other_command) {
+    const QString bin = qEnvironmentVariable("ZEK_BIN_DIR");
+    QTemporaryDir dir;
+    for (const QString& name :
+         QDir(bin).entryList({"zek-cli", "Xalto.zip", "zk*.TYP", "ZEK.DEF"}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(bin + "/" + name, dir.filePath(name)));
+    const QString cli = dir.filePath("zek-cli");
+    const QStringList report{"report", ZEK_SOURCE_DIR "/data/examples/kunststoff_wandgehaeuse.Z20", "--lang",
+                             "zkeng"};
+    for (const bool junk : {false, true}) {
+        if (junk) {
+            QFile library(dir.filePath("zek-pdf.so"));
+            ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+            library.write("no library");
+        }
+        EXPECT_EQ(run(cli, report).first, 0);
+        for (const QString& target : {dir.filePath("out.pdf"), QString("-")}) {
+            const auto [rc, message] = run(cli, report + QStringList{"--pdf", target});
+            EXPECT_EQ(rc, 3) << message.toStdString();
+            EXPECT_TRUE(message.contains("needs the PDF library beside zek-cli")) << message.toStdString();
+            EXPECT_FALSE(QFile::exists(dir.filePath("out.pdf")));
+        }
+    }
+}

@@ -57,6 +57,8 @@ const char* englishText(std::uint32_t number) {
         return "--pdf needs the printing layer, which this build leaves out";
     case kTextNoSuchText:
         return "text %1 is not among the texts of %2";
+    case kTextNoPdfModule:
+        return "--pdf needs the PDF library beside zek-cli, which cannot be loaded: %1";
     default:
         return "";
     }

@@ -24,6 +24,8 @@
 
 namespace zek::cli {
 
+class PdfExport;
+
 // Texts of the command line's own messages; "%1", "%2", ... stand for what they name.
 enum CliText : std::uint32_t {
     kTextUnknownOption = 1013010,    // unknown option %1
@@ -44,7 +46,8 @@ enum CliText : std::uint32_t {
     kTextNotRegularTarget = 1013025, // %1 is no regular file; left as it is
     kTextTargetIsInput = 1013026,    // %1 is the input file; left as it is
     kTextNoPdfLayer = 1013027,
-    kTextNoSuchText = 1013028, // text %1 is not among the texts of %2
+    kTextNoSuchText = 1013028,  // text %1 is not among the texts of %2
+    kTextNoPdfModule = 1013029, // the PDF library cannot be loaded: %1
 };
 
 enum class Encoding { Utf8, Cp1252 };
@@ -98,6 +101,10 @@ public:
     // values make it fail as well. kExitOk or kExitInput; `error` gets the message.
     int readProject(Project& project, const QString& file, QString* error = nullptr);
 
+    // The PDF library, loaded or not, for the commands that write a PDF.
+    void setPdfExport(const PdfExport* pdf) { m_pdf = pdf; }
+    const PdfExport* pdfExport() const { return m_pdf; }
+
     // Standard output; a failed write is remembered for finish().
     void write(std::string_view bytes);
     void writeLines(const std::vector<std::string>& lines, Encoding encoding);
@@ -121,6 +128,7 @@ private:
     DeviceTable m_devices;
     int m_outputError = 0;
     bool m_outputFailed = false;
+    const PdfExport* m_pdf = nullptr;
 };
 
 } // namespace zek::cli

@@ -8,10 +8,7 @@
 
 #include <QDate>
 #ifdef ZEK_CLI_PDF
-#include "report/print/Drucke.h"
-
-#include <QBuffer>
-#include <QPdfWriter>
+#include "PdfExport.h"
 #endif
 
 namespace {
@@ -20,34 +17,36 @@ using namespace zek;
 using namespace zek::cli;
 
 #ifdef ZEK_CLI_PDF
+// Whether --pdf can be done at all: the library must have been loaded at the start.
+int checkPdf(Invocation& call) {
+    const PdfExport* pdf = call.pdfExport();
+    if (pdf && pdf->loaded())
+        return kExitOk;
+    call.message(call.text(kTextNoPdfModule).arg(pdf ? pdf->error() : QString()));
+    return kExitNoData;
+}
+
 // "-" sends the PDF to standard output; any other name is written safely beside itself.
 int writePdf(Invocation& call, const std::vector<std::string>& lines, const PrinterBlock& block,
-             const QString& projectFile, const QString& pdf) {
-    DruckErgebnis r;
-    if (pdf == "-") {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                             QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-            r = Drucke(lines, block, DruckJobTitel(projectFile), writer, call.language());
-        }
-        if (r.ok)
-            call.write(std::string_view(buffer.data().constData(), std::size_t(buffer.data().size())));
-    } else {
-        r = DruckePdf(lines, block, DruckJobTitel(projectFile), pdf, call.language());
-    }
+             const QString& projectFile, const QString& target) {
+    const pdf_module::Outcome r =
+        call.pdfExport()->write({&lines, &block, projectFile, target, &call.language()});
     if (!r.ok) {
-        call.message(r.fehler);
+        call.message(r.error);
         return kExitInput;
     }
+    if (target == "-")
+        call.write(std::string_view(r.pdf.constData(), std::size_t(r.pdf.size())));
     return kExitOk;
 }
 #else
-int writePdf(Invocation& call, const std::vector<std::string>&, const PrinterBlock&, const QString&,
-             const QString&) {
+int checkPdf(Invocation& call) {
     call.message(call.text(kTextNoPdfLayer));
+    return kExitUsage;
+}
+
+int writePdf(Invocation&, const std::vector<std::string>&, const PrinterBlock&, const QString&,
+             const QString&) {
     return kExitUsage;
 }
 #endif
@@ -71,6 +70,9 @@ int runReport(Invocation& call) {
             break;
         }
     }
+    if (call.has("--pdf"))
+        if (const int rc = checkPdf(call); rc != kExitOk)
+            return rc;
     if (const int rc = call.loadData(); rc != kExitOk)
         return rc;
     const QString file = call.files().front();

@@ -1,12 +1,10 @@
 #include "Command.h"
 #include "Common.h"
+#include "PdfExport.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 #include <memory>
-#ifdef ZEK_CLI_PDF
-#include <QGuiApplication>
-#endif
 
 namespace zek::cli {
 
@@ -17,20 +15,19 @@ static void qtMessages(QtMsgType type, const QMessageLogContext&, const QString&
         std::fprintf(stderr, "zek-cli: %s\n", text.toUtf8().constData());
 }
 
-// Drawing a PDF needs fonts and so a GUI application; the offscreen platform keeps
-// zek-cli free of any display. Every other command stays a console program.
-static std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+// Only a PDF makes a GUI application, which its library provides; every other command
+// stays a console program that loads nothing of Qt GUI.
+static std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, PdfExport& pdf) {
 #ifdef ZEK_CLI_PDF
-    for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            return std::make_unique<QGuiApplication>(argc, argv);
-        }
+    if (PdfExport::asked(argc, argv) && pdf.load(argc, argv))
+        return std::unique_ptr<QCoreApplication>(pdf.makeApplication(argc, argv));
+#else
+    Q_UNUSED(pdf);
 #endif
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-static int run(QStringList args) {
+static int run(QStringList args, const PdfExport& pdf) {
     if (args.isEmpty()) {
         std::fputs(programHelp().c_str(), stderr);
         return kExitUsage;
@@ -51,6 +48,7 @@ static int run(QStringList args) {
     const QString name = helpFor ? args.takeFirst() : first;
     const Command* command = findCommand(name);
     Invocation call(command, args);
+    call.setPdfExport(&pdf);
     if (!command) {
         call.message(call.text(kTextUnknownCommand).arg(name));
         std::fputs(programHelp().c_str(), stderr);
@@ -69,6 +67,8 @@ static int run(QStringList args) {
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(zek::cli::qtMessages);
-    const auto application = zek::cli::makeApplication(argc, argv);
-    return zek::cli::run(application->arguments().mid(1));
+    // Declared first, so the library stays loaded until the application object is gone.
+    zek::cli::PdfExport pdf;
+    const auto application = zek::cli::makeApplication(argc, argv, pdf);
+    return zek::cli::run(application->arguments().mid(1), pdf);
 }
