@@ -31,10 +31,10 @@ char toByte(char16_t u) {
 } // namespace
 
 QString fromCp1252(std::string_view bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
+    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* to = out.data();
     for (char c : bytes)
-        out.append(QChar(toUnicode(static_cast<unsigned char>(c))));
+        *to++ = QChar(toUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -58,7 +58,23 @@ std::string utf8ToCp1252(std::string_view utf8) {
 }
 
 std::string cp1252ToUtf8(std::string_view bytes) {
-    return fromCp1252(bytes).toUtf8().toStdString();
+    // Every character of the code page lies in the Basic Multilingual Plane: one to three bytes.
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (char c : bytes) {
+        const char16_t u = toUnicode(static_cast<unsigned char>(c));
+        if (u < 0x80) {
+            out.push_back(static_cast<char>(u));
+        } else if (u < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (u >> 6)));
+            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (u >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+        }
+    }
+    return out;
 }
 
 } // namespace zek

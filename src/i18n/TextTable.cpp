@@ -7,10 +7,6 @@ namespace {
 
 constexpr std::size_t kKeyWidth = 9;
 
-std::string_view keyOf(std::string_view line) {
-    return line.substr(0, std::min(line.size(), kKeyWidth));
-}
-
 bool isNumberKey(std::string_view line) {
     if (line.size() < kKeyWidth)
         return false;
@@ -65,15 +61,15 @@ void TIntStr::setText(std::string content) {
             ++end;
         start = end + 1;
     }
-    // Stable, so that of two lines with the same number the one earlier in the file is
-    // found: the lower bound of a run of equal keys is its first element.
-    std::stable_sort(m_lines.begin(), m_lines.end(),
-                     [this](const Line& a, const Line& b) { return keyOf(line(a)) < keyOf(line(b)); });
-    // Nine digits in ordinal order are in numeric order, so the numbered lines keep theirs.
-    m_numbered.clear();
     for (const Line& l : m_lines)
         if (isNumberKey(line(l)))
             m_numbered.push_back({numberOf(line(l)), l});
+    // Stable, so that of two lines with the same number the one earlier in the file is
+    // found: the lower bound of a run of equal numbers is its first element. A table is
+    // usually written in order already.
+    const auto byNumber = [](const Numbered& a, const Numbered& b) { return a.number < b.number; };
+    if (!std::is_sorted(m_numbered.begin(), m_numbered.end(), byNumber))
+        std::stable_sort(m_numbered.begin(), m_numbered.end(), byNumber);
 }
 
 std::optional<std::string> TIntStr::find(std::uint32_t number) const {

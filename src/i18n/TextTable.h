@@ -10,8 +10,9 @@
 namespace zek {
 
 // The language text table: one text per line, the first nine characters the zero-padded
-// text number, the text right after it. Lines are ordered by their first nine bytes
-// (ordinal) once after loading and then found by binary search.
+// text number, the text right after it. The numbered lines are ordered by number once
+// after loading (of two with the same number the earlier one counts) and then found by
+// binary search.
 class TIntStr {
 public:
     // Takes the whole text file (Windows-1252 bytes); lines end in CR LF, CR or LF.

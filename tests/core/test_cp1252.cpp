@@ -35,3 +35,10 @@ TEST(Cp1252, what_the_other_side_cannot_hold) {
     // Embedded zero bytes are kept.
     EXPECT_EQ(cp1252ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
+
+TEST(Cp1252, every_byte_becomes_the_utf8_of_its_character) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(cp1252ToUtf8(byte), fromCp1252(byte).toUtf8().toStdString()) << b;
+    }
+}
