@@ -1,6 +1,8 @@
 // The desktop program: start-up order, then the main window's event loop.
 
 #include "CommandLine.h"
+#include "ShellStyle.h"
+
 #include "core/Cp1252.h"
 #include "ui/AppContext.h"
 #include "ui/DesktopInteraction.h"
@@ -18,6 +20,7 @@ int main(int argc, char* argv[]) {
     if (int code = 0; zek::AnswerWithoutWindow(argc, argv, code))
         return code;
     QApplication qapp(argc, argv);
+    QApplication::setStyle(new zek::ShellStyle);
     QApplication::setApplicationName(QStringLiteral("ZEK"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZEK 2.2"));
     QApplication::setApplicationVersion(QStringLiteral(ZEK_VERSION));

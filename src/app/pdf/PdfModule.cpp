@@ -26,8 +26,8 @@ extern "C" Q_DECL_EXPORT void zekPdfWrite(const pdf_module::Job& job, pdf_module
         QBuffer buffer(&outcome.pdf);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         r = Drucke(*job.lines, *job.block, title, writer, *job.texts);
     } else {
         r = DruckePdf(*job.lines, *job.block, title, job.target, *job.texts);

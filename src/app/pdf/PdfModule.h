@@ -33,7 +33,7 @@ struct Job {
 
 struct Outcome {
     bool ok = false;
-    QString error; // in the user's language
+    QString error;  // in the user's language
     QByteArray pdf; // for the target "-"
 };
 
