@@ -1,5 +1,8 @@
 // Time from process start to the main window shown: the desktop program (with its
-// settings, text archive, language module and device table) against an empty Qt window.
+// settings, text archive, language module and device table) against an empty Qt window;
+// and whole runs of zek-cli against a process that only creates a QCoreApplication.
+// Repeated runs alternate with --benchmark_repetitions=15
+// --benchmark_enable_random_interleaving=true.
 
 #include <QDir>
 #include <QFile>
@@ -66,8 +69,26 @@ void BM_ZekWithProject(benchmark::State& state) {
                 QStringLiteral(ZEK_SOURCE_DIR "/data/examples/kunststoff_wandgehaeuse.Z20")});
 }
 
+void BM_CoreApplication(benchmark::State& state) {
+    runToShown(state, QStringLiteral(ZEK_BENCH_CORE_APP), {});
+}
+
+void BM_CliReport(benchmark::State& state) {
+    runToShown(
+        state, QStringLiteral(ZEK_BENCH_BIN_DIR "/zek-cli"),
+        {QStringLiteral("report"), QStringLiteral(ZEK_SOURCE_DIR "/data/examples/stahl_reihenschrank.Z20")});
+}
+
+void BM_CliText(benchmark::State& state) {
+    runToShown(state, QStringLiteral(ZEK_BENCH_BIN_DIR "/zek-cli"),
+               {QStringLiteral("text"), QStringLiteral("1004009")});
+}
+
 } // namespace
 
+BENCHMARK(BM_CoreApplication)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_CliReport)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_CliText)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_EmptyQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_ZekMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_ZekWithProject)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
