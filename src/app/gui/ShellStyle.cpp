@@ -31,7 +31,8 @@ QIcon extensionArrows(bool horizontal, const QColor& color) {
 
 } // namespace
 
-QIcon ShellStyle::standardIcon(StandardPixmap pixmap, const QStyleOption* option, const QWidget* widget) const {
+QIcon ShellStyle::standardIcon(StandardPixmap pixmap, const QStyleOption* option,
+                               const QWidget* widget) const {
     if (pixmap == SP_ToolBarHorizontalExtensionButton || pixmap == SP_ToolBarVerticalExtensionButton) {
         const QColor color = widget ? widget->palette().color(QPalette::ButtonText) : QColor(Qt::black);
         return extensionArrows(pixmap == SP_ToolBarHorizontalExtensionButton, color);
