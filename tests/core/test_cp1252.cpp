@@ -18,6 +18,7 @@ TEST(Cp1252, converts_at_the_edges_both_ways) {
         {"10\xB0"
          "C 5\xB2",
          "10°C 5²"},
+        {"\x7F\xA0\xFF", "\x7F\u00A0ÿ"}, // DEL, the no-break space, the last byte
     };
     for (const Case& c : cases) {
         EXPECT_EQ(cp1252ToUtf8(c.bytes), c.utf8);
@@ -30,7 +31,7 @@ TEST(Cp1252, what_the_other_side_cannot_hold) {
     EXPECT_EQ(cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"),
               "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
     // Characters outside the code page, including C1 controls and a surrogate pair, become one '?'.
-    EXPECT_EQ(utf8ToCp1252("中 \xC2\x81 😀!"), "? ? ?!");
+    EXPECT_EQ(utf8ToCp1252("中 \xC2\x81 Ā 😀!"), "? ? ? ?!");
     EXPECT_EQ(toCp1252(QString()), "");
     // Embedded zero bytes are kept.
     EXPECT_EQ(cp1252ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));

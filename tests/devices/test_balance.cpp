@@ -125,6 +125,18 @@ TEST(Candidates, heater_searches_that_apply) {
     EXPECT_EQ(h[1].fall, Heizungssuche::Fall::Betrieb);
     EXPECT_EQ(h[1].bedarf, 129);
 
+    // Minimum inside and ambient equal, no loss: exactly 0 W either way, nothing is searched
+    // (a search would find the smallest heater); 1 W is searched.
+    ProjectData gleich = projekt(0, 35, 30, 15);
+    gleich.Temperatur.MinAussen = gleich.Temperatur.MinInnen;
+    const BilanzWerte null = Bilanz(gleich);
+    EXPECT_TRUE(SucheHeizungen(katalog(), null).empty());
+    for (std::int32_t BilanzWerte::*bedarf : {&BilanzWerte::WandwaermeMin, &BilanzWerte::Heizleistung}) {
+        BilanzWerte b = null;
+        b.*bedarf = 1;
+        EXPECT_EQ(SucheHeizungen(katalog(), b).size(), 1u);
+    }
+
     // 2500 W is beyond 20 heaters of 100 W: searched, not found.
     EXPECT_FALSE(SucheHeizung(katalog(), 2500).gefunden());
     EXPECT_EQ(SucheHeizung(katalog(), 2000).anzahl, 20);

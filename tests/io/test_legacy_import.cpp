@@ -154,11 +154,12 @@ TEST(LegacyImport, texts_convert_from_dos_and_stop_at_their_width) {
     const ProjectData p = imported(Record()
                                        .textAt(153, std::string("Stra\xE1") + "e")
                                        .textAt(0, "\x84\x94\x81\x8E", 3)
+                                       .textAt(102, "\xD2\xB5\xD4") // box drawing in code page 437
                                        .textAt(51, std::string(50, 'A'), 255)
                                        .textAt(710 + 8, std::string(20, 'B'), 200)
                                        .textAt(958 + 2, "x\ty") // a tab can be no part of a field
                                        .textAt(204, "\xB3x"));  // box drawing has no Windows-1252 form
-    EXPECT_EQ(p.Person, (PersonGroup{"\xE4\xF6\xFC", FixedText<50>(std::string(50, 'A')), "",
+    EXPECT_EQ(p.Person, (PersonGroup{"\xE4\xF6\xFC", FixedText<50>(std::string(50, 'A')), "\xCA\xC1\xC8",
                                      FixedText<50>(std::string("Stra\xDF") + "e"), "?x"}));
     EXPECT_EQ(p.Frequenzumrichter[0].Bezeichnung.str(), std::string(20, 'B'));
     EXPECT_EQ(p.Sonstige[0].Bezeichnung.str(), "x y");

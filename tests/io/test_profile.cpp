@@ -34,6 +34,7 @@ TEST(Profile, lookups_behave_like_the_profile_functions) {
         {"[S]\r\nA=''x''\r\n", "S", "A", "'x'"}, // one pair of quotes only
         {"[S]\r\nA=\"x'\r\n", "S", "A", "\"x'"},
         {"[S]\r\nA=\"\r\n", "S", "A", "\""},
+        {"[S]\r\nA=\"\"\r\n", "S", "A", ""},
         {"[S]\r\nA=b=c\r\n", "S", "A", "b=c"},
         {"[S]\r\nA=ab\0cd\r\nB=2\r\n"s, "S", "A", "ab"}, // NUL ends the line
         {"[S]\r\nA\0=1\r\n"s, "S", "A", nullopt},
@@ -51,6 +52,7 @@ TEST(Profile, integer_forms) {
                                                             {"+7", 7},
                                                             {"$1F", 31},
                                                             {"0x1f", 31},
+                                                            {"0X1F", 31},
                                                             {"-$10", -16},
                                                             {"$FFFFFFFF", -1}, // 32 bits, two's complement
                                                             {"2147483647", 2147483647},

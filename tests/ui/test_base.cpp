@@ -53,7 +53,7 @@ private slots:
         } cases[] = {
             {"12a", 3, false, "12", 2, true},   // letter typed at the end
             {"1x2", 2, false, "12", 1, true},   // letter typed in the middle
-            {"120", 3, false, "120", 3, false}, // digits pass
+            {"0123456789", 10, false, "0123456789", 10, false}, // every digit passes
             {"-5", 2, true, "-5", 2, false},    // minus where allowed
             {"-5", 1, false, "5", 0, true},     // minus elsewhere
             {"5-", 2, true, "5", 1, true},      // minus not first
