@@ -106,6 +106,13 @@ TEST(Kennlinien, lookup_on_the_grid) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(t.Kennlinienwert(1, c.ta, c.ti), c.value) << c.ta << "/" << c.ti;
+    // A file may fill the top corner of a table: 60 °C ambient and inside still count, 61 °C not.
+    std::vector<std::string> full = {"{1}"};
+    full.resize(10, "{} (9, 9, 9, 9, 9, 9, 9, 9, 500)");
+    const DeviceTable filled = typTable({}, full);
+    for (const auto& [ta, ti, value] :
+         {std::tuple<int, int, std::uint16_t>{60, 60, 500}, {61, 60, 0}, {60, 61, 0}})
+        EXPECT_EQ(filled.Kennlinienwert(1, ta, ti), value) << ta << "/" << ti;
     EXPECT_EQ(t.Kennlinienwert(0, 30, 30), 0);
     EXPECT_EQ(t.Kennlinienwert(101, 30, 30), 0);
     EXPECT_EQ(t.Kennlinienwert(15, 30, 30), 0); // tables 15.. start empty

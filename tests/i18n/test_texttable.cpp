@@ -55,9 +55,8 @@ TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
         EXPECT_EQ(table.find(c.number), c.expected);
         EXPECT_EQ(table.GetLangText(c.number), c.expected.value_or(""));
     }
-    EXPECT_EQ(table.numbers(),
-              (std::vector<std::uint32_t>{71566, 1004009, 1004010, 1006001, 1006079, 1008000, 1008001, 1008002,
-                                           1008003, 999999999}));
+    EXPECT_EQ(table.numbers(), (std::vector<std::uint32_t>{71566, 1004009, 1004010, 1006001, 1006079, 1008000,
+                                                           1008001, 1008002, 1008003, 999999999}));
 }
 
 } // namespace

@@ -51,13 +51,13 @@ private slots:
             int expectedCursor;
             bool beep;
         } cases[] = {
-            {"12a", 3, false, "12", 2, true},   // letter typed at the end
-            {"1x2", 2, false, "12", 1, true},   // letter typed in the middle
+            {"12a", 3, false, "12", 2, true},                   // letter typed at the end
+            {"1x2", 2, false, "12", 1, true},                   // letter typed in the middle
             {"0123456789", 10, false, "0123456789", 10, false}, // every digit passes
-            {"-5", 2, true, "-5", 2, false},    // minus where allowed
-            {"-5", 1, false, "5", 0, true},     // minus elsewhere
-            {"5-", 2, true, "5", 1, true},      // minus not first
-            {"1a2b", 4, false, "12", 2, true},  // pasted text cleaned whole
+            {"-5", 2, true, "-5", 2, false},                    // minus where allowed
+            {"-5", 1, false, "5", 0, true},                     // minus elsewhere
+            {"5-", 2, true, "5", 1, true},                      // minus not first
+            {"1a2b", 4, false, "12", 2, true},                  // pasted text cleaned whole
         };
         for (const auto& c : cases) {
             const FilteredText f = FilterDigitText(c.text, c.cursor, c.allowMinus);
