@@ -309,18 +309,6 @@ TEST_F(ReportTest, a_cancelled_selection_is_reported_and_nothing_else_is) {
     EXPECT_EQ(cancel.asked, (std::vector<bool>{true, true}));
 }
 
-TEST_F(ReportTest, heater_only_when_the_walls_lose_heat) {
-    // Minimum inside 10 °C: an ambient of 10 °C takes exactly 0 W through the walls, 9 °C
-    // takes 5.5 · 2.64 m² · 1 K = 15 W, which one 50 W heater covers.
-    for (const auto& [minAussen, heater] : {std::pair{10, 0u}, {9, 1u}}) {
-        p.Temperatur.MinAussen = minAussen;
-        const auto l = build();
-        EXPECT_EQ(starting(l, "#1006061").size(), 1u - heater) << minAussen; // "no heating needed"
-        EXPECT_EQ(starting(l, "#1006072").size(), heater) << minAussen;
-        EXPECT_EQ(starting(build(true), "1#1006090").size(), heater) << minAussen;
-    }
-}
-
 TEST_F(ReportTest, inquiry_layout) {
     settings.Firmenadresse = {"Lieferant", "Weg 1", "Ort", "", ""};
     p.Temperatur.MaxAussen = 35; // no air flow, no air/air exchanger
