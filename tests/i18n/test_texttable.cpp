@@ -8,8 +8,8 @@
 namespace {
 
 // Lines out of order, all three kinds of line end, and the awkward lines a hand-edited
-// file may hold; more than 16 lines with several duplicated numbers, where an unstable
-// sort would swap equal numbers.
+// file may hold; more than 16 numbered lines with several duplicated numbers, where an
+// unstable sort would swap equal numbers.
 const std::string kTable = "001006001 W\r\n"
                            "001004009Projekt: \r\n"
                            "000071566R\374ck\r"
@@ -21,6 +21,8 @@ const std::string kTable = "001006001 W\r\n"
                            "001008000Zweite\r\n"
                            "001008001Erste\r\n001008002Erste\r\n001008003Erste\r\n"
                            "001008001Zweite\r\n001008002Zweite\r\n001008003Zweite\r\n"
+                           "001008004Erste\r\n001008005Erste\r\n001008006Erste\r\n"
+                           "001008004Zweite\r\n001008005Zweite\r\n001008006Zweite\r\n"
                            "\r\n"
                            "999999999Letzte";
 
@@ -39,6 +41,8 @@ TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
         {"non-digit prefix never found", 1004011, std::nullopt},
         {"first of two equal numbers wins", 1008000, "Erste"},
         {"first of two equal numbers wins, other runs", 1008003, "Erste"},
+        {"first of two equal numbers wins, last run", 1008006, "Erste"},
+        {"first of two equal numbers wins, a run an unstable sort swaps", 1008001, "Erste"},
         {"last line without line end", 999999999, "Letzte"},
         {"missing number", 1004099, std::nullopt},
         {"number too wide for nine digits", 1000000000u, std::nullopt},
@@ -55,8 +59,9 @@ TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
         EXPECT_EQ(table.find(c.number), c.expected);
         EXPECT_EQ(table.GetLangText(c.number), c.expected.value_or(""));
     }
-    EXPECT_EQ(table.numbers(), (std::vector<std::uint32_t>{71566, 1004009, 1004010, 1006001, 1006079, 1008000,
-                                                           1008001, 1008002, 1008003, 999999999}));
+    EXPECT_EQ(table.numbers(),
+              (std::vector<std::uint32_t>{71566, 1004009, 1004010, 1006001, 1006079, 1008000, 1008001,
+                                          1008002, 1008003, 1008004, 1008005, 1008006, 999999999}));
 }
 
 } // namespace
