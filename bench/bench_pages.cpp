@@ -4,8 +4,8 @@
 #include "report/Selection.h"
 #include "ui/FormContext.h"
 #include "ui/ScriptedInteraction.h"
-#include "ui/pages/Dl_auswa.h"
 #include "ui/pages/PageFactory.h"
+#include "ui/pages/SelectionDialog.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,10 +1,10 @@
 #include "PageFixture.h"
 #include "core/Cp1252.h"
 #include "ui/base/TranslateForm.h"
-#include "ui/pages/Dl_auswa.h"
-#include "ui/pages/Dl_grund.h"
-#include "ui/pages/Dl_optio.h"
+#include "ui/pages/DefaultsDialogs.h"
+#include "ui/pages/OptionsDialogs.h"
 #include "ui/pages/PageFactory.h"
+#include "ui/pages/SelectionDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

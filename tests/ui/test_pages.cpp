@@ -1,15 +1,15 @@
 #include "PageFixture.h"
 #include "core/Losses.h"
-#include "ui/pages/Dl_auswa.h"
-#include "ui/pages/Dl_grund.h"
-#include "ui/pages/Dl_komp.h"
-#include "ui/pages/Dl_optio.h"
-#include "ui/pages/Dl_pers.h"
-#include "ui/pages/Dl_schal.h"
-#include "ui/pages/Dl_temp.h"
+#include "ui/pages/CabinetPage.h"
+#include "ui/pages/ComponentPages.h"
+#include "ui/pages/DefaultsDialogs.h"
+#include "ui/pages/OptionsDialogs.h"
 #include "ui/pages/PageFactory.h"
 #include "ui/pages/PageRules.h"
 #include "ui/pages/PageWidgets.h"
+#include "ui/pages/PersonProjectPages.h"
+#include "ui/pages/SelectionDialog.h"
+#include "ui/pages/TemperatureLossPages.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -7,9 +7,9 @@
 #include "ui/MainWindow.h"
 #include "ui/Resources.h"
 #include "ui/StartUp.h"
-#include "ui/pages/Dl_auswa.h"
 #include "ui/pages/PageRules.h"
 #include "ui/pages/PageWidgets.h"
+#include "ui/pages/SelectionDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>

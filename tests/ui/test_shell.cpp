@@ -9,9 +9,9 @@
 #include "ui/ShellServices.h"
 #include "ui/StartUp.h"
 #include "ui/base/LanguageForm.h"
-#include "ui/pages/Dl_pers.h"
 #include "ui/pages/PageFactory.h"
 #include "ui/pages/PageWidgets.h"
+#include "ui/pages/PersonProjectPages.h"
 #include "ui/result/ErgebnisDlg.h"
 #include "ui/result/ResultCommands.h"
 

@@ -2,10 +2,10 @@
 
 #include "core/ProjectData.h"
 #include "ui/FormContext.h"
-#include "ui/pages/Dl_komp.h"
-#include "ui/pages/Dl_pers.h"
-#include "ui/pages/Dl_schal.h"
-#include "ui/pages/Dl_temp.h"
+#include "ui/pages/CabinetPage.h"
+#include "ui/pages/ComponentPages.h"
+#include "ui/pages/PersonProjectPages.h"
+#include "ui/pages/TemperatureLossPages.h"
 
 namespace zek {
 

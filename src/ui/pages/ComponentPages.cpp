@@ -1,4 +1,4 @@
-#include "ui/pages/Dl_komp.h"
+#include "ui/pages/ComponentPages.h"
 
 #include "ui/FormContext.h"
 #include "ui/base/TranslateForm.h"

@@ -1,4 +1,4 @@
-#include "ui/pages/Dl_optio.h"
+#include "ui/pages/OptionsDialogs.h"
 
 #include "core/Cp1252.h"
 #include "core/SettingsData.h"

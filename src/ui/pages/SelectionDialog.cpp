@@ -1,9 +1,9 @@
-#include "ui/pages/Dl_auswa.h"
+#include "ui/pages/SelectionDialog.h"
 
 #include "ui/FormContext.h"
 #include "ui/Interaction.h"
 #include "ui/base/TranslateForm.h"
-#include "ui/pages/Dl_grund.h"
+#include "ui/pages/DefaultsDialogs.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/base/LanguageForm.h"
-#include "ui/pages/Dl_grund.h"
+#include "ui/pages/DefaultsDialogs.h"
 
 #include <array>
 #include <functional>

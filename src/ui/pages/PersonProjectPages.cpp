@@ -1,4 +1,4 @@
-#include "ui/pages/Dl_pers.h"
+#include "ui/pages/PersonProjectPages.h"
 
 #include "core/ProjectData.h"
 #include "ui/FormContext.h"

@@ -1,4 +1,4 @@
-#include "ui/pages/Dl_grund.h"
+#include "ui/pages/DefaultsDialogs.h"
 
 #include "core/SettingsData.h"
 #include "ui/FormContext.h"

@@ -1,4 +1,4 @@
-#include "ui/pages/Dl_temp.h"
+#include "ui/pages/TemperatureLossPages.h"
 
 #include "core/Losses.h"
 #include "core/ProjectData.h"

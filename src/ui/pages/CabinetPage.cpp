@@ -1,4 +1,4 @@
-#include "ui/pages/Dl_schal.h"
+#include "ui/pages/CabinetPage.h"
 
 #include "core/ProjectData.h"
 #include "ui/FormContext.h"
