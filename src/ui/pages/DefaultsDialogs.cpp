@@ -118,16 +118,9 @@ TGrundGleichzeitigkeitDlg::TGrundGleichzeitigkeitDlg(FormContext& context, QWidg
     : TMDIChild(context, 12030, parent) {
     setObjectName(QStringLiteral("GrundGleichzeitigkeitDlg"));
     setWindowTitle(QStringLiteral("Grundeinstellungen Gleichzeitigkeit"));
-    auto* grid = new QGridLayout;
-    LeistungsTeilSpin = new TSpinEdit(this, QStringLiteral("LeistungsTeilSpin"), 0, 100);
-    SteuerungsteilSpin = new TSpinEdit(this, QStringLiteral("SteuerungsteilSpin"), 0, 100);
-    grid->addWidget(MakeLabel(this, QStringLiteral("Gleichzeitigkeitsfaktor Leistungsteil"), 10), 0, 0);
-    grid->addWidget(LeistungsTeilSpin, 0, 1);
-    grid->addWidget(MakeLabel(this, QStringLiteral("%"), -1), 0, 2);
-    grid->addWidget(MakeLabel(this, QStringLiteral("Gleichzeitigkeitsfaktor Steuerungsteil"), 11), 1, 0);
-    grid->addWidget(SteuerungsteilSpin, 1, 1);
-    grid->addWidget(MakeLabel(this, QStringLiteral("%"), -1), 1, 2);
-    contentLayout()->addLayout(grid);
+    const SimultaneitySpins spins = AddSimultaneityRows(this, AddFieldGrid(this));
+    LeistungsTeilSpin = spins.leistungsteil;
+    SteuerungsteilSpin = spins.steuerungsteil;
     buttons = AddDialogButtons(this, contentLayout());
     connect(buttons.OKBtn, &QPushButton::clicked, this, [this] {
         StoreData();

@@ -4,6 +4,7 @@
 #include "ui/FormContext.h"
 #include "ui/pages/CabinetPage.h"
 #include "ui/pages/ComponentPages.h"
+#include "ui/pages/ConnectionSimultaneityPages.h"
 #include "ui/pages/PersonProjectPages.h"
 #include "ui/pages/TemperatureLossPages.h"
 

@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "ui/base/DigitFilter.h"
+#include "ui/base/LanguageForm.h"
 #include "ui/base/TranslateForm.h"
 #include "ui/pages/PageRules.h"
 
@@ -57,6 +58,36 @@ DimensionEdits MakeDimensionsGroup(QWidget* form) {
         grid->addWidget(MakeLabel(group, QStringLiteral("in mm"), 14), i, 2);
     }
     return d;
+}
+
+QGridLayout* AddFieldGrid(TMDIChild* form) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    form->contentLayout()->addLayout(grid);
+    form->contentLayout()->addStretch(1);
+    return grid;
+}
+
+void AddFieldRow(QGridLayout* grid, QLabel* label, QWidget* field, const QString& unit) {
+    const int row = grid->rowCount();
+    label->setBuddy(field);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    if (unit.isEmpty())
+        return;
+    grid->addWidget(MakeLabel(label->parentWidget(), unit, -1), row, 2);
+    grid->setColumnStretch(3, 1);
+}
+
+SimultaneitySpins AddSimultaneityRows(QWidget* form, QGridLayout* grid) {
+    const SimultaneitySpins spins{new TSpinEdit(form, QStringLiteral("LeistungsTeilSpin"), 0, 100),
+                                  new TSpinEdit(form, QStringLiteral("SteuerungsteilSpin"), 0, 100)};
+    AddFieldRow(grid, MakeLabel(form, QStringLiteral("Gleichzeitigkeitsfaktor Leistungsteil"), 10),
+                spins.leistungsteil, QStringLiteral("%"));
+    AddFieldRow(grid, MakeLabel(form, QStringLiteral("Gleichzeitigkeitsfaktor Steuerungsteil"), 11),
+                spins.steuerungsteil, QStringLiteral("%"));
+    return spins;
 }
 
 QLineEdit* MakeTextEdit(QWidget* parent, const QString& name, int maxLength) {

@@ -10,11 +10,15 @@
 #include <string>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
 
 namespace zek {
+
+class TMDIChild;
+class TSpinEdit;
 
 // A label with the Tag of its language text.
 QLabel* MakeLabel(QWidget* parent, const QString& text, int tag, const QString& name = {});
@@ -32,6 +36,21 @@ struct DimensionEdits {
     QLineEdit* tiefe;
 };
 DimensionEdits MakeDimensionsGroup(QWidget* form);
+
+// Rows of label, field and unit below the form's other controls, the labels in the first
+// column.
+QGridLayout* AddFieldGrid(TMDIChild* form);
+// One row of such a grid. The label is the field's buddy, so it names the field for a
+// screen reader and its accelerator reaches the field.
+void AddFieldRow(QGridLayout* grid, QLabel* label, QWidget* field, const QString& unit = {});
+
+// The power-part and control-part factors, 0..100 %, of the simultaneity page and of the
+// default-simultaneity dialog.
+struct SimultaneitySpins {
+    TSpinEdit* leistungsteil;
+    TSpinEdit* steuerungsteil;
+};
+SimultaneitySpins AddSimultaneityRows(QWidget* form, QGridLayout* grid);
 
 // A free-text edit of maxLength characters.
 QLineEdit* MakeTextEdit(QWidget* parent, const QString& name, int maxLength);
