@@ -110,7 +110,7 @@ ShellServices MakeDesktopServices(AppContext& app, UserInteraction& ui, std::fun
         const PrinterBlock& block = fax ? app.settings.data().Fax : app.settings.data().Drucker;
         SpeichereAlsPdf(lines, block, app.projectFileName, ui, app.language);
     };
-    s.editOptions = [state, window](bool) { EditOptions(*state->form, window()); };
+    s.editOptions = [state, window](bool firstStart) { EditOptions(*state->form, window(), firstStart); };
     s.runDialog = [&app, state, window](const QString& which) {
         FormContext& form = *state->form;
         if (which == QLatin1String("cabinet"))

@@ -4,6 +4,7 @@
 #include "io/SettingsFile.h"
 #include "ui/AppContext.h"
 #include "ui/Interaction.h"
+#include "ui/StartUp.h"
 #include "ui/base/LanguageForm.h"
 #include "ui/base/TranslateForm.h"
 #include "ui/result/ErgebnisDlg.h"
@@ -54,10 +55,55 @@ void PageArea::place() {
         return;
     }
     // A page keeps its size and sits in the middle of the free area.
-    QSize size = m_page->size();
-    if (size.isEmpty())
-        size = m_page->sizeHint();
+    const QSize size = pageSize(m_page);
     m_page->setGeometry(QRect(CentredPosition(this->size(), size), size));
+}
+
+QSize PageArea::pageSize(const QWidget* page) {
+    const QSize design = page->size().isEmpty() ? page->sizeHint() : page->size();
+    return design.expandedTo(page->minimumSizeHint());
+}
+
+DataKindList::DataKindList(QWidget* parent) : QListWidget(parent) {
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { emit rowChosen(row(item)); });
+}
+
+void DataKindList::showRows(const QStringList& texts, int highlighted) {
+    m_quiet = true;
+    QStringList shown;
+    for (int i = 0; i < count(); ++i)
+        shown << item(i)->text();
+    if (shown != texts) {
+        clear();
+        addItems(texts);
+    }
+    setCurrentRow(highlighted < count() ? highlighted : -1);
+    m_quiet = false;
+}
+
+void DataKindList::mousePressEvent(QMouseEvent* event) {
+    m_pressed = true;
+    QListWidget::mousePressEvent(event);
+}
+
+void DataKindList::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    // The row is chosen when the button is released: a page shown during the press
+    // would take the release away from the list.
+    if (!std::exchange(m_pressed, false))
+        return;
+    if (QListWidgetItem* item = itemAt(event->position().toPoint()))
+        emit rowChosen(row(item));
+    else
+        emit rowChosen(-1);
+}
+
+void DataKindList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QListWidget::selectionChanged(selected, deselected);
+    // Keyboard moves select the row they reach; a press waits for its release.
+    if (!m_quiet && !m_pressed && !selected.isEmpty())
+        emit rowChosen(selected.indexes().constFirst().row());
 }
 
 TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices services, QWidget* parent)
@@ -74,11 +120,10 @@ TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices ser
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    m_list = new QListWidget(central);
+    m_list = new DataKindList(central);
     m_list->setObjectName("ListBoxDatenart");
     m_list->setProperty(kTagProperty, -1);
     m_list->setFixedWidth(kListWidth);
-    // Long item texts are cut, as the list is only as wide as the design wants it.
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont bold = m_list->font();
     bold.setBold(true);
@@ -90,17 +135,11 @@ TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices ser
     row->addWidget(m_area, 1);
     setCentralWidget(central);
 
-    // The list reacts to clicks and keyboard moves, not to refills made by the program.
-    // A list that gets the focus makes its first row current without selecting it; only
-    // a row the user selected opens a page.
-    connect(m_list, &QListWidget::currentRowChanged, this, [this](int) {
-        QListWidgetItem* item = m_list->currentItem();
-        if (!m_fillingList && item && item->isSelected())
-            ListBoxDatenartClick();
-    });
-    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {
-        if (!m_fillingList && m_list->currentRow() >= 0 && m_current == nullptr)
-            ListBoxDatenartClick();
+    connect(m_list, &DataKindList::rowChosen, this, [this](int chosen) {
+        if (chosen >= 0)
+            goToRow(chosen, false);
+        else
+            renderList(); // a click beside the rows keeps the row of the page shown
     });
 
     auto* bar = new QStatusBar(this);
@@ -318,22 +357,32 @@ void TZEKAppForm::buildToolBar() {
 }
 
 void TZEKAppForm::FillDataKindList(bool hideComponents) {
-    m_fillingList = true;
-    m_list->clear();
-    m_rowKinds.clear();
+    m_kindTexts.clear();
     // The list ends at the first empty text; 100 kinds is far beyond any table.
-    for (int i = 0; i < 100; ++i) {
-        const QString item = text(1008000u + static_cast<std::uint32_t>(i));
-        if (item.isEmpty())
+    for (std::uint32_t i = 0; i < 100; ++i) {
+        m_kindTexts << text(1008000u + i);
+        if (m_kindTexts.constLast().isEmpty())
             break;
-        if (hideComponents && item.startsWith('-'))
-            continue;
-        m_list->addItem(item);
-        m_rowKinds.push_back(i);
     }
-    m_list->setCurrentRow(-1);
-    m_fillingList = false;
-    setStatusText(text(1004009) + m_app.projectFileName);
+    m_nav.fill(m_kindTexts, hideComponents);
+    renderList();
+    setStatusText(projectStatus());
+}
+
+QString TZEKAppForm::projectStatus() const {
+    if (m_app.projectOpen && m_app.projectFileName.isEmpty())
+        return text(1004015);
+    return text(1004009) + m_app.projectFileName;
+}
+
+void TZEKAppForm::renderList() {
+    QStringList rows;
+    for (int kind : m_nav.rows())
+        rows << m_kindTexts.at(kind);
+    m_list->showRows(rows, m_nav.row());
+    // As wide as the longest entry of the language shown, never below the design width.
+    const int needed = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 4;
+    m_list->setFixedWidth(std::max(kListWidth, needed));
 }
 
 void TZEKAppForm::UpdateMainCaption() {
@@ -362,8 +411,12 @@ void TZEKAppForm::TranslateAll() {
         }
     }
     UpdateMainCaption();
-    if (TMDIChild* page = currentPage())
+    m_list->setAccessibleName(text(kTextDatenart).isEmpty() ? QStringLiteral("Datenart")
+                                                            : text(kTextDatenart));
+    if (TMDIChild* page = currentPage()) {
         page->TranslateForm();
+        page->RefreshAccessibleNames();
+    }
 }
 
 QSize TZEKAppForm::availableArea() const {
@@ -375,82 +428,62 @@ TMDIChild* TZEKAppForm::currentPage() const {
 }
 
 void TZEKAppForm::selectDataKindRow(int row) {
-    m_fillingList = true;
-    m_list->setCurrentRow(row);
-    m_fillingList = false;
-    ListBoxDatenartClick();
+    goToRow(row, true);
 }
 
-void TZEKAppForm::ListBoxDatenartClick() {
-    const int row = m_list->currentRow();
-    if (row < 0 || row >= static_cast<int>(m_rowKinds.size())) {
-        m_previous = nullptr;
+int TZEKAppForm::lossMode() const {
+    return m_app.project.data().Verlustleistung.Bekannt;
+}
+
+void TZEKAppForm::goToRow(int row, bool focusPage) {
+    // The loss page and the decision on the circuit-breaker row start from what the page
+    // shown has entered.
+    if (m_nav.leaves(row))
+        storeCurrentPage();
+    const Navigation::Step step = m_nav.click(row, lossMode());
+    if (isResultLike(step.view))
+        presentResult(step);
+    else
+        presentPage(step, focusPage);
+}
+
+void TZEKAppForm::presentPage(const Navigation::Step& step, bool focusPage) {
+    renderList();
+    if (!step.replace || step.view != View::Page) {
+        if (!focusPage)
+            m_list->setFocus();
         return;
     }
-    const int kind = m_rowKinds[static_cast<std::size_t>(row)];
     setUpdatesEnabled(false);
     m_previous = m_current;
-    auto storePrevious = [this] {
-        if (auto* p = qobject_cast<TMDIChild*>(m_previous.data()))
-            p->StoreData();
-    };
-    auto create = [this](int k) {
-        if (m_current && !m_resultShown && m_currentKind == k)
-            return;
-        TMDIChild* page = m_services.createPage ? m_services.createPage(k, m_area) : nullptr;
-        if (!page)
-            return;
+    TMDIChild* page = m_services.createPage ? m_services.createPage(step.kind, m_area) : nullptr;
+    if (page) {
         connect(page, &TMDIChild::nextPageRequested, this, &TZEKAppForm::nextPage);
         connect(page, &TMDIChild::previousPageRequested, this, &TZEKAppForm::previousPage);
-        connect(page, &TMDIChild::lossModeChanged, this, [this](int mode) {
-            const int keep = m_list->currentRow();
-            FillDataKindList(mode != VerlustNichtBekannt);
-            m_fillingList = true;
-            m_list->setCurrentRow(keep < m_list->count() ? keep : -1);
-            m_fillingList = false;
-        });
+        // The list follows the mode the loss page shows, also when Abbruch reloads it.
+        connect(page, &TMDIChild::lossModeChanged, this,
+                [this](int mode) { FillDataKindList(Navigation::hidesComponents(mode)); });
         m_current = page;
-        m_currentKind = k;
-        m_resultShown = false;
-    };
-
-    if (kind == kKindVerlust) {
-        // The loss page must start from what the page before it has just entered.
-        storePrevious();
-        m_currentKind = -1;
-        create(kind);
-    } else if (kind == kKindLeistungsschalter) {
-        storePrevious();
-        if (m_app.project.data().Verlustleistung.Bekannt >= VerlustNichtBekannt) {
-            create(kind);
-        } else {
-            setUpdatesEnabled(true);
-            showResult(false);
-            return;
-        }
-    } else if (kind == kKindErgebnis) {
-        setUpdatesEnabled(true);
-        showResult(false);
-        return;
-    } else {
-        create(kind);
     }
-
-    if (m_previous && m_previous != m_current) {
-        storePrevious();
+    // The page left has stored its fields already.
+    if (m_previous && m_previous != m_current)
         releaseLater(m_previous);
-    }
     m_previous = nullptr;
     if (m_current)
         showPage(m_current, false);
     updateViewButtons();
     setUpdatesEnabled(true);
+    if (!focusPage)
+        m_list->setFocus();
+    else if (auto* shown = qobject_cast<TMDIChild*>(m_current.data());
+             shown && !shown->isAncestorOf(focusWidget()))
+        shown->focusFirstField();
 }
 
 void TZEKAppForm::showPage(QWidget* page, bool fill) {
     if (!fill && !isMaximized() && !isFullScreen()) {
         // The window takes the size the page needs, a few pixels around it.
-        const QSize want = page->size() + QSize(4, 4);
+        const QSize want = PageArea::pageSize(page) + QSize(4, 4);
         const QSize delta = want - m_area->size();
         if (!delta.isNull())
             resize(size() + delta);
@@ -458,8 +491,6 @@ void TZEKAppForm::showPage(QWidget* page, bool fill) {
     m_area->setPage(page, fill);
     page->show();
     page->raise();
-    if (!fill)
-        page->setFocus();
 }
 
 void TZEKAppForm::releaseLater(QWidget* dialog) {
@@ -475,29 +506,28 @@ void TZEKAppForm::releaseLater(QWidget* dialog) {
 }
 
 void TZEKAppForm::nextPage() {
-    const int i = m_list->currentRow();
-    if (i < m_list->count() - 1)
-        selectDataKindRow(i + 1);
+    if (const int row = m_nav.nextRow(); row >= 0)
+        goToRow(row, true);
 }
 
 void TZEKAppForm::previousPage() {
-    const int i = m_list->currentRow();
-    if (i >= 1)
-        selectDataKindRow(i - 1);
+    if (const int row = m_nav.previousRow(); row >= 0)
+        goToRow(row, true);
 }
 
 void TZEKAppForm::showResult(bool fax) {
     if (!m_app.projectOpen)
         return;
+    storeCurrentPage();
+    presentResult(m_nav.show(fax ? View::Fax : View::Result));
+}
+
+void TZEKAppForm::presentResult(const Navigation::Step& step) {
     m_datenBtn->setEnabled(true);
     m_list->setVisible(false);
-    if (m_resultShown && m_faxMode == fax && m_current)
+    if (!step.replace && m_current)
         return;
-    m_previous = m_current;
-    if (auto* p = qobject_cast<TMDIChild*>(m_previous.data()))
-        p->StoreData();
-    m_faxMode = fax;
-
+    const bool fax = step.view == View::Fax;
     std::vector<std::string> lines;
     if (m_services.buildReport)
         if (auto built = m_services.buildReport(fax, false))
@@ -514,12 +544,9 @@ void TZEKAppForm::showResult(bool fax) {
                 w->installEventFilter(this);
         }
     }
-    if (m_previous && m_previous != view)
-        releaseLater(m_previous);
-    m_previous = nullptr;
+    if (m_current && m_current != view)
+        releaseLater(m_current);
     m_current = view;
-    m_currentKind = kKindErgebnis;
-    m_resultShown = view != nullptr;
     if (view) {
         showPage(view, true);
         view->setFocus();
@@ -544,7 +571,7 @@ void TZEKAppForm::saveResultPdf() {
         return;
     storeCurrentPage();
     // The inquiry when it is shown, the result report otherwise.
-    const bool fax = m_resultShown && m_faxMode;
+    const bool fax = m_nav.view() == View::Fax;
     if (auto lines = m_services.buildReport(fax, true))
         m_services.savePdf(*lines, fax);
 }
@@ -553,33 +580,28 @@ void TZEKAppForm::DatenBtnClick() {
     if (!m_app.projectOpen)
         return;
     m_list->setVisible(true);
-    int row = m_list->currentRow();
-    if (row < 0)
-        row = 0;
-    else if (row == m_list->count() - 1)
-        row = row - 1;
     m_datenBtn->setEnabled(false);
-    selectDataKindRow(row);
+    goToRow(m_nav.dataRow(lossMode()), true);
 }
 
 void TZEKAppForm::updateViewButtons() {
     if (!m_app.projectOpen)
         return;
-    m_ergAnzBtn->setEnabled(!(m_resultShown && !m_faxMode));
-    m_faxAnzBtn->setEnabled(!(m_resultShown && m_faxMode));
+    m_ergAnzBtn->setEnabled(m_nav.view() != View::Result);
+    m_faxAnzBtn->setEnabled(m_nav.view() != View::Fax);
 }
 
 void TZEKAppForm::editOptions() {
-    const std::string before = m_app.languageCode();
     if (m_services.editOptions)
         m_services.editOptions(false);
-    const std::string after = m_app.languageCode();
-    if (!before.empty() && after != before)
+    // Compared with the language loaded: "Zurücksetzen" empties the code in the settings.
+    const std::string loaded = m_app.language.code();
+    if (!loaded.empty() && m_app.languageCode() != loaded)
         switchLanguage();
 }
 
 void TZEKAppForm::switchLanguage() {
-    if (m_list->currentRow() > 0) {
+    if (m_nav.row() > 0) {
         selectDataKindRow(0);
         // The person page replaces a result view too: the window is in data entry again.
         if (m_app.projectOpen) {
@@ -587,30 +609,20 @@ void TZEKAppForm::switchLanguage() {
             m_datenBtn->setEnabled(false);
         }
     }
+    const std::string previous = m_app.language.code();
     m_app.language.UnloadLanguage();
-    QString error;
-    const bool loaded = m_app.language.LoadLanguage(m_app.programDir(), m_app.languageCode(), &error);
-    if (!loaded) {
-        m_ui.error(error);
-        endAtOnce();
-        return;
-    }
-    if (m_app.language.lineCount() == 0) {
-        m_app.language.ReportEmptyTable();
-        endAtOnce();
-        return;
-    }
-    if (!m_app.devices.LiesTypDatei(m_app.typPath(m_app.languageCode()))) {
-        m_ui.error(text(1004033) + "\n" + text(1004036));
-        endAtOnce();
-        return;
+    if (!LoadLanguageAndDevices(m_app, m_ui, false)) {
+        // The files of the new language are missing or damaged: the program goes on in
+        // the language it had, with the project as it is.
+        m_app.settings.data().Optionen.Sprache = previous;
+        m_app.language.UnloadLanguage();
+        if (!LoadLanguageAndDevices(m_app, m_ui, true)) {
+            endAtOnce();
+            return;
+        }
     }
     UpdateMainCaption();
-    const int keep = m_list->currentRow();
-    FillDataKindList(false);
-    m_fillingList = true;
-    m_list->setCurrentRow(keep);
-    m_fillingList = false;
+    FillDataKindList(Navigation::hidesComponents(lossMode()));
     TranslateAll();
     if (m_services.languageChanged)
         m_services.languageChanged();
@@ -632,14 +644,13 @@ void TZEKAppForm::releaseCurrentPage() {
         releaseLater(m_current);
     }
     m_current = nullptr;
-    m_currentKind = -1;
-    m_resultShown = false;
+    m_nav.release();
+    renderList();
 }
 
 void TZEKAppForm::clearListSelection() {
-    m_fillingList = true;
-    m_list->setCurrentRow(-1);
-    m_fillingList = false;
+    m_nav.clearRow();
+    renderList();
 }
 
 void TZEKAppForm::setStatusText(const QString& statusText) {
@@ -655,13 +666,12 @@ void TZEKAppForm::enterDataEntry() {
         a->setEnabled(true);
     m_mnErgebnis->menuAction()->setEnabled(true);
     m_app.projectOpen = true;
-    m_faxMode = false;
 }
 
 int TZEKAppForm::helpNumberOfActive() const {
     if (auto* form = qobject_cast<TLanguageForm*>(m_current.data()))
         return form->helpNumber();
-    if (m_resultShown)
+    if (resultShown())
         return 12015;
     return kMainHelpNumber;
 }
@@ -680,7 +690,7 @@ void TZEKAppForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TZEKAppForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && m_resultShown) {
+    if (event->type() == QEvent::KeyPress && resultShown()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape) {
             // Esc in the result view goes back to data entry.

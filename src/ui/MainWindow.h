@@ -1,15 +1,16 @@
 #pragma once
 
+#include "ui/Navigation.h"
 #include "ui/ProjectCommands.h"
 #include "ui/ShellServices.h"
 
+#include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
 #include <vector>
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QToolBar;
@@ -20,12 +21,34 @@ class AppContext;
 class TMDIChild;
 class UserInteraction;
 
-// Data kinds of the full list (index of text 1008000 + i).
-inline constexpr int kKindVerlust = 6;
-inline constexpr int kKindLeistungsschalter = 7;
-inline constexpr int kKindErgebnis = 18;
 inline constexpr int kMainHelpNumber = 12000;
+// The name of the list of data kinds for a screen reader.
+inline constexpr std::uint32_t kTextDatenart = 1013003;
+// The design width of the list of data kinds; it grows for longer entries.
 inline constexpr int kListWidth = 145;
+
+// The list of data kinds. A row is chosen by a click (when the mouse button is released,
+// on the row under it), by a keyboard move or by Enter; focus alone chooses nothing, and
+// rows the program highlights choose nothing either.
+class DataKindList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit DataKindList(QWidget* parent);
+    // The rows and the highlighted row (-1 none), without choosing anything.
+    void showRows(const QStringList& texts, int highlighted);
+
+signals:
+    void rowChosen(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+
+private:
+    bool m_pressed = false;
+    bool m_quiet = false;
+};
 
 // The area in which pages are shown: a page keeps its own size and is centred, the
 // result view fills the whole area.
@@ -35,6 +58,9 @@ public:
     using QWidget::QWidget;
     void setPage(QWidget* page, bool fill);
     QWidget* page() const { return m_page; }
+    // A page keeps its design size, or the size its controls need in the language shown
+    // when that is larger.
+    static QSize pageSize(const QWidget* page);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -60,9 +86,8 @@ public:
     // Applies the language texts to the window, its menus and the page shown.
     void TranslateAll();
 
-    // Selects a row of the list and switches to its page, as a click does.
+    // Switches to the page of a row, as a click on it does.
     void selectDataKindRow(int row);
-    void ListBoxDatenartClick();
     void nextPage();
     void previousPage();
     void showResult(bool fax);
@@ -78,12 +103,9 @@ public:
     ProjectCommands& commands() { return m_commands; }
     QWidget* currentDialog() const { return m_current; }
     TMDIChild* currentPage() const;
-    int currentDataKind() const { return m_currentKind; }
-    bool faxMode() const { return m_faxMode; }
-    bool resultShown() const { return m_resultShown; }
+    const Navigation& navigation() const { return m_nav; }
+    bool resultShown() const { return isResultLike(m_nav.view()); }
     QListWidget* dataKindList() const { return m_list; }
-    // The data kind (index of the full list) of each row of the list.
-    const std::vector<int>& rowKinds() const { return m_rowKinds; }
     QSize availableArea() const;
 
     // ProjectHost
@@ -107,6 +129,15 @@ private:
                     const QKeySequence& shortcut = {});
     void setProjectCommandsEnabled();
     void releaseLater(QWidget* dialog);
+    // The loss mode the record holds once the page shown has stored its fields.
+    int lossMode() const;
+    // A move of the wizard to a row; the page it opens takes the focus unless the move
+    // came from the list, which keeps it for the next keyboard move.
+    void goToRow(int row, bool focusPage);
+    void presentPage(const Navigation::Step& step, bool focusPage);
+    void presentResult(const Navigation::Step& step);
+    void renderList();
+    QString projectStatus() const;
     void showPage(QWidget* page, bool fill);
     void updateViewButtons();
     int helpNumberOfActive() const;
@@ -118,7 +149,7 @@ private:
     ProjectCommands m_commands;
 
     QToolBar* m_toolBar = nullptr;
-    QListWidget* m_list = nullptr;
+    DataKindList* m_list = nullptr;
     PageArea* m_area = nullptr;
     QLabel* m_status = nullptr;
     QPushButton* m_weiterGlyph = nullptr;
@@ -133,12 +164,9 @@ private:
 
     QPointer<QWidget> m_current;
     QPointer<QWidget> m_previous;
-    int m_currentKind = -1;
-    bool m_resultShown = false;
-    bool m_faxMode = false;
-    bool m_fillingList = false;
+    Navigation m_nav;
+    QStringList m_kindTexts;
     bool m_endAtOnce = false;
-    std::vector<int> m_rowKinds;
 };
 
 } // namespace zek

@@ -118,8 +118,9 @@ bool ProjectCommands::ImportProjectFile(const QString& fileName) {
     m_host.setStatusText(text(1004012) + name);
     const IoResult imported = ImportLegacyProject(m_app.project, name, m_app.language);
     if (!imported.ok()) {
-        // The import stops: record cleared, the chosen name stays in the status line.
+        // The import stops with a cleared record, which the list and the status line show.
         m_app.project.ResetProject(m_app.settings.data());
+        m_host.fillDataKindList(m_app.project.data().Verlustleistung.Bekannt < VerlustNichtBekannt);
         m_ui.error(fromCp1252(imported.message));
         return false;
     }

@@ -1,5 +1,7 @@
 #include "ui/Resources.h"
 
+#include <QGuiApplication>
+#include <QIcon>
 #include <QtGlobal>
 
 static void initShellQrc() {
@@ -10,6 +12,14 @@ namespace zek {
 
 void InitShellResources() {
     initShellQrc();
+}
+
+void SetApplicationIdentity(const QString& version) {
+    QGuiApplication::setApplicationName(QStringLiteral("ZEK"));
+    QGuiApplication::setApplicationVersion(version);
+    QGuiApplication::setDesktopFileName(QStringLiteral("zek"));
+    InitShellResources();
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/zek/zek.svg")));
 }
 
 } // namespace zek

@@ -25,7 +25,7 @@ void checkPrinter(AppContext& app, UserInteraction& ui, std::int32_t& index, int
 }
 } // namespace
 
-bool LoadLanguageAndDevices(AppContext& app, UserInteraction& ui) {
+bool LoadLanguageAndDevices(AppContext& app, UserInteraction& ui, bool programEnds) {
     QString error;
     if (!app.language.LoadLanguage(app.programDir(), app.languageCode(), &error)) {
         ui.error(error);
@@ -36,7 +36,7 @@ bool LoadLanguageAndDevices(AppContext& app, UserInteraction& ui) {
         return false;
     }
     if (!app.devices.LiesTypDatei(app.typPath(app.languageCode()))) {
-        ui.error(text(app, 1004033) + "\n" + text(app, 1004036));
+        ui.error(programEnds ? text(app, 1004033) + "\n" + text(app, 1004036) : text(app, 1004033));
         return false;
     }
     return true;

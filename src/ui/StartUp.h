@@ -14,8 +14,9 @@ struct ShellServices;
 bool PrepareStart(AppContext& app, UserInteraction& ui, const ShellServices& services);
 
 // Loads the text table and the device table of the language in the settings; false,
-// after telling the user, when either is missing.
-bool LoadLanguageAndDevices(AppContext& app, UserInteraction& ui);
+// after telling the user, when either is missing (and that the program ends, when it
+// does).
+bool LoadLanguageAndDevices(AppContext& app, UserInteraction& ui, bool programEnds = true);
 
 // Numbers are written with a decimal comma and a thousands point in every language.
 void ForceDecimalComma();

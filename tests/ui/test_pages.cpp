@@ -263,14 +263,21 @@ private slots:
         QCOMPARE(find<KindPanel>(fuses.get(), "ArtPanel3")->frameShape(), QFrame::NoFrame);
         auto supplies = openPage(f, 14);
         auto* list = find<KindListBox>(supplies.get(), "ArtListBox2");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-        QVERIFY(list->selectedItems().isEmpty()); // current, but never highlighted
-        list->setKind(0);
+        const QPoint third = list->visualItemRect(list->item(2)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
+        QVERIFY(list->item(2)->isSelected()); // the chosen kind is highlighted
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, third); // none chosen
         fuses->StoreData();
         supplies->StoreData();
         QCOMPARE(f.project.data().Sicherungen[2].Art, u16(3));
         QCOMPARE(f.project.data().Netzteile[1].Typ, u16(0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        // The focus alone chooses nothing; a click does.
+        supplies->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(supplies.get()));
+        list->setFocus();
+        supplies->StoreData();
+        QCOMPARE(f.project.data().Netzteile[1].Typ, u16(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
         supplies->StoreData();
         QCOMPARE(f.project.data().Netzteile[1].Typ, u16(3));
     }
@@ -303,7 +310,7 @@ private slots:
             clickIndicator(find<QRadioButton>(dlg, "SprachenRadioGroup_1"));
             QTest::mouseClick(find<QPushButton>(dlg, "OKBtn"), Qt::LeftButton);
         });
-        QVERIFY(!EditOptions(first.ctx, nullptr)); // nothing loaded yet, nothing to switch
+        QVERIFY(!EditOptions(first.ctx, nullptr, true)); // nothing loaded yet, nothing to switch
         QCOMPARE(first.settings.data().Optionen.Sprache.str(), std::string("zkeng"));
 
         // Later starts: the directory and the language may change.
@@ -329,7 +336,7 @@ private slots:
                 clickIndicator(find<QRadioButton>(dlg, QStringLiteral("SprachenRadioGroup_%1").arg(c.item)));
                 QTest::mouseClick(find<QPushButton>(dlg, c.ok ? "OKBtn" : "CancelBtn"), Qt::LeftButton);
             });
-            QCOMPARE(EditOptions(f.ctx, nullptr), c.switchLanguage);
+            QCOMPARE(EditOptions(f.ctx, nullptr, false), c.switchLanguage);
             QCOMPARE(f.settings.data().Optionen.Pfadangabe.str(), std::string(c.pfad));
             QCOMPARE(f.settings.data().Optionen.Sprache.str(), std::string(c.sprache));
             QCOMPARE(f.settings.IsSettingsModified(), c.ok);

@@ -21,12 +21,7 @@ int main(int argc, char* argv[]) {
         return code;
     QApplication qapp(argc, argv);
     QApplication::setStyle(new zek::ShellStyle);
-    QApplication::setApplicationName(QStringLiteral("ZEK"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ZEK 2.2"));
-    QApplication::setApplicationVersion(QStringLiteral(ZEK_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("zek"));
-    zek::InitShellResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zek/zek.svg")));
+    zek::SetApplicationIdentity(QStringLiteral(ZEK_VERSION));
 
     // --quit-when-shown ends the program as soon as its main window is on the screen,
     // so the start-up time can be measured from outside.

@@ -5,7 +5,9 @@
 #include "ui/FormContext.h"
 #include "ui/base/TranslateForm.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,6 +39,57 @@ QString TLanguageForm::langText(std::uint32_t number) const {
 QString TLanguageForm::langTextOr(std::uint32_t number, const QString& designText) const {
     const QString text = langText(number);
     return text.isEmpty() ? designText : text;
+}
+
+namespace {
+constexpr const char* kNamePartsProperty = "accessibleNameParts";
+constexpr const char* kNameRowProperty = "accessibleNameRow";
+
+// The text a control shows, as a name: without accelerator marks and line breaks
+// ("Wirkungs-\ngrad" is read as one word).
+QString nameText(const QWidget* w) {
+    QString t;
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        t = label->text();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        t = button->text();
+    else if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        t = group->title();
+    else
+        t = w->windowTitle();
+    t.replace(QLatin1String("-\n"), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return t.remove(QLatin1Char('&')).simplified();
+}
+} // namespace
+
+void NameAfter(QWidget* input, std::initializer_list<const QWidget*> parts, int row) {
+    QVariantList list;
+    for (const QWidget* part : parts)
+        list << QVariant::fromValue(const_cast<QObject*>(static_cast<const QObject*>(part)));
+    input->setProperty(kNamePartsProperty, list);
+    input->setProperty(kNameRowProperty, row);
+}
+
+void TLanguageForm::RefreshAccessibleNames() {
+    const QString rowWord = langTextOr(kTextZeile, QStringLiteral("Zeile"));
+    for (QWidget* input : findChildren<QWidget*>()) {
+        const QVariant parts = input->property(kNamePartsProperty);
+        if (!parts.isValid())
+            continue;
+        QStringList words;
+        for (const QVariant& part : parts.toList())
+            if (const auto* w = qobject_cast<const QWidget*>(part.value<QObject*>()))
+                words << nameText(w);
+        QString name = words.join(QLatin1Char(' '));
+        if (const int row = input->property(kNameRowProperty).toInt(); row > 0)
+            name += QStringLiteral(", ") + rowWord + QLatin1Char(' ') + QString::number(row);
+        input->setAccessibleName(name);
+    }
+}
+
+void TLanguageForm::showEvent(QShowEvent* event) {
+    RefreshAccessibleNames();
+    QDialog::showEvent(event);
 }
 
 void TLanguageForm::HilfeBtnClick() {
@@ -73,6 +126,15 @@ void TMDIChild::makePage() {
     m_heading->setFont(bold);
     m_content->insertWidget(0, m_heading);
     m_content->insertSpacing(1, 6);
+}
+
+void TMDIChild::focusFirstField() {
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 bool TMDIChild::HandleKey(int key) {

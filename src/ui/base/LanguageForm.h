@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
 
 class QLabel;
 class QPushButton;
@@ -32,13 +33,28 @@ public:
     // A language text, or the design text when the table has none.
     QString langTextOr(std::uint32_t number, const QString& designText) const;
 
+    // Gives the inputs named by NameAfter their names in the language shown.
+    void RefreshAccessibleNames();
+
 public slots:
     void HilfeBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     FormContext& m_context;
     int m_helpNumber;
 };
+
+// Names an input for a screen reader after the texts of other controls of its form (a
+// column head, a row label, a group and its choice, or the form's caption) and, from 1 on,
+// its row number ("Strom, Zeile 3"). The name is renewed whenever the form is shown, so it
+// follows the form's language.
+void NameAfter(QWidget* input, std::initializer_list<const QWidget*> parts, int row = 0);
+
+// The word before a row number in such names.
+inline constexpr std::uint32_t kTextZeile = 1013001;
 
 // Flags of the button panel.
 enum ButtonFlag : unsigned { bfWeiter = 1, bfAbbruch = 2, bfHilfe = 4, bfZurueck = 8 };
@@ -77,6 +93,9 @@ public:
 
     // True for the pages shown in the main window (no window of their own).
     bool isPage() const { return m_page; }
+
+    // The first control of the tab order takes the focus.
+    void focusFirstField();
 
 signals:
     void nextPageRequested();

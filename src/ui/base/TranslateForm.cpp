@@ -40,6 +40,15 @@ bool startsWithNoCase(const QString& text, const QString& prefix) {
     return !prefix.isEmpty() && text.startsWith(prefix, Qt::CaseInsensitive);
 }
 
+// A control belongs to the innermost form around it: a form shown inside another one (a
+// page inside the main window) takes its texts by its own help number.
+bool belongsTo(const QObject* object, const QWidget* form) {
+    for (const QObject* o = object; o && o != form; o = o->parent())
+        if (o->isWidgetType() && o->property(kHelpNumberProperty).isValid())
+            return false;
+    return true;
+}
+
 // Line breaks of the table are CR LF; on screen a line feed is enough.
 QString lang(const TextSource& texts, std::uint32_t number) {
     return fromCp1252(texts.GetLangText(number)).replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -104,6 +113,8 @@ void TranslateForm(QWidget* form, int helpNumber, const TextSource& texts, bool 
         form->setToolTip(hint);
 
     for (QObject* object : form->findChildren<QObject*>()) {
+        if (!belongsTo(object, form))
+            continue;
         if (auto* action = qobject_cast<QAction*>(object)) {
             const int m = action->property(kHelpNumberProperty).toInt();
             if (m < 11000 || m > 11999)

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -90,9 +91,24 @@ void HelpViewer::retranslate() {
     m_forward->setText(text(kForwardText, "Vor"));
 }
 
+void HelpViewer::placeOnScreen() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QRect screen = (owner ? owner->screen() : this->screen())->availableGeometry();
+    // Room for the title bar and the frame, which the window system adds only later.
+    const QMargins frame(4, 30, 4, 4);
+    const QRect room = screen.marginsRemoved(frame);
+    QRect wanted(QPoint(), size().boundedTo(room.size()));
+    wanted.moveCenter(owner ? owner->frameGeometry().center() : room.center());
+    wanted.moveLeft(std::clamp(wanted.left(), room.left(), room.right() + 1 - wanted.width()));
+    wanted.moveTop(std::clamp(wanted.top(), room.top(), room.bottom() + 1 - wanted.height()));
+    setGeometry(wanted);
+}
+
 bool HelpViewer::showRequest(const HelpRequest& request) {
     // The language may have changed since the window was opened.
     retranslate();
+    if (!isVisible())
+        placeOnScreen();
     show();
     raise();
     activateWindow();

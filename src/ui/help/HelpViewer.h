@@ -37,6 +37,8 @@ public:
 
 private:
     QString text(std::uint32_t number, const char* fallback) const;
+    // Over the window it belongs to, and wholly on that window's screen.
+    void placeOnScreen();
     bool showAnchor(const QString& file, const QString& anchor);
     void showError(const QString& message);
     void updateButtons();

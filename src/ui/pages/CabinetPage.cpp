@@ -41,7 +41,7 @@ TSchaltschrankDlg::TSchaltschrankDlg(FormContext& context, QWidget* parent)
     WDurchEdit = new QLineEdit(this);
     WDurchEdit->setObjectName(QStringLiteral("WDurchEdit"));
     WDurchEdit->setProperty("tag", -1);
-    WDurchEdit->setMaxLength(kKWertMaxLength);
+    SetTypingLimit(WDurchEdit, kKWertMaxLength);
     WDurchEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     WDurchEdit->setFixedWidth(60);
     auto* kRow = new QHBoxLayout;
@@ -52,7 +52,9 @@ TSchaltschrankDlg::TSchaltschrankDlg(FormContext& context, QWidget* parent)
     // Two columns, so that the page keeps its width in every language.
     auto* left = new QVBoxLayout;
     left->addWidget(masse);
-    left->addWidget(MakeLabel(this, QStringLiteral("Wärmedurchgangszahl"), 40));
+    QLabel* kLabel = MakeLabel(this, QStringLiteral("Wärmedurchgangszahl"), 40);
+    kLabel->setBuddy(WDurchEdit);
+    left->addWidget(kLabel);
     left->addLayout(kRow);
     left->addWidget(Wand);
     auto* right = new QVBoxLayout;
@@ -64,7 +66,8 @@ TSchaltschrankDlg::TSchaltschrankDlg(FormContext& context, QWidget* parent)
     contentLayout()->addLayout(row, 1);
 
     connect(Material, &TRadioGroup::clicked, this, &TSchaltschrankDlg::MaterialClick);
-    connect(WDurchEdit, &QLineEdit::textChanged, this, &TSchaltschrankDlg::WDurchEditChange);
+    // The check mends what the user types; a k value read from the record is shown whole.
+    connect(WDurchEdit, &QLineEdit::textEdited, this, &TSchaltschrankDlg::WDurchEditChange);
 
     TranslateForm();
     CreateButtonPanel(this, bfWeiter | bfAbbruch | bfHilfe | bfZurueck);
@@ -75,6 +78,8 @@ void TSchaltschrankDlg::TranslateForm() {
     TMDIChild::TranslateForm();
     Einzel->setItemTexts({langText(1009010), langText(1009011), langText(1009012)});
     Wand->setItemTexts({langText(1009020), langText(1009021)});
+    // The group shows no caption; a screen reader still names it.
+    Wand->setAccessibleName(langTextOr(kTextAufstellart, QStringLiteral("Aufstellart")));
 }
 
 void TSchaltschrankDlg::setKWertEditable(bool editable) {
@@ -96,17 +101,13 @@ void TSchaltschrankDlg::MaterialClick(int index) {
 }
 
 void TSchaltschrankDlg::WDurchEditChange() {
-    if (m_checking)
-        return;
     setKWertEditable(Material->itemIndex() == Anderes);
     const KWertEditState s = CheckKWertText(WDurchEdit->text(), WDurchEdit->cursorPosition());
     for (int i = 0; i < s.beeps; ++i)
         Beep();
     if (s.text != WDurchEdit->text()) {
-        m_checking = true;
         WDurchEdit->setText(s.text);
         WDurchEdit->setCursorPosition(s.cursor);
-        m_checking = false;
     }
 }
 
@@ -119,9 +120,8 @@ void TSchaltschrankDlg::LoadData() {
     // "Anderes" with its stored k value, which is the value the calculation uses.
     const int material = s.Material <= Anderes ? s.Material : int(Anderes);
     Material->setItemIndex(material);
-    WDurchEdit->setText(FormatKWert(s.Waermedurchgangszahl));
+    ShowWhole(WDurchEdit, FormatKWert(s.Waermedurchgangszahl));
     MaterialClick(material);
-    WDurchEditChange();
     Einzel->setItemIndex(s.Gehaeuseart);
     Wand->setItemIndex(s.Aufstellart);
 }

@@ -8,6 +8,9 @@ namespace zek {
 
 class TRadioGroup;
 
+// The name of the installation group, which has no caption on the page.
+inline constexpr std::uint32_t kTextAufstellart = 1013002;
+
 // Dimensions, wall material with its k value, and how the cabinet stands.
 class TSchaltschrankDlg : public TMDIChild {
     Q_OBJECT
@@ -26,8 +29,6 @@ private:
     void MaterialClick(int index);
     void WDurchEditChange();
     void setKWertEditable(bool editable);
-
-    bool m_checking = false;
 };
 
 } // namespace zek

@@ -34,6 +34,13 @@ QLabel* head(QWidget* parent, const QString& text, int tag) {
     return l;
 }
 
+// The inputs of a table row are named by their column heads and the row number.
+template <std::size_t N>
+void nameRow(const std::array<QWidget*, N>& inputs, const std::array<QLabel*, N>& heads, int row) {
+    for (std::size_t c = 0; c < N; ++c)
+        NameAfter(inputs[c], {heads[c]}, row);
+}
+
 } // namespace
 
 TSlotPage::TSlotPage(FormContext& context, Layout layout, QWidget* parent)
@@ -41,8 +48,9 @@ TSlotPage::TSlotPage(FormContext& context, Layout layout, QWidget* parent)
     setObjectName(QString::fromLatin1(m_layout.objectName));
     setWindowTitle(m_layout.caption);
     makePage();
-    if (!m_layout.heading.isEmpty())
-        contentLayout()->addWidget(MakeLabel(this, m_layout.heading, 10));
+    QLabel* heading = m_layout.heading.isEmpty() ? nullptr : MakeLabel(this, m_layout.heading, 10);
+    if (heading)
+        contentLayout()->addWidget(heading);
     auto* grid = rowGrid(this);
     grid->setVerticalSpacing(6);
     const int count = static_cast<int>(m_layout.rowLabels.size());
@@ -53,6 +61,9 @@ TSlotPage::TSlotPage(FormContext& context, Layout layout, QWidget* parent)
         auto* edit = MakeNumEdit(this, n(m_layout.editPrefix, i + 1), 4);
         auto* label = MakeLabel(this, m_layout.rowLabels.at(i), 11 + i);
         label->setBuddy(edit);
+        // "63A" alone says little: the heading goes before it.
+        if (heading)
+            NameAfter(edit, {heading, label});
         if (m_layout.columns > 1)
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(label, row, col);
@@ -226,8 +237,10 @@ TSicherungenDlg::TSicherungenDlg(FormContext& context, QWidget* parent) : TMDICh
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(1);
     grid->setHorizontalSpacing(6);
-    grid->addWidget(head(this, QStringLiteral("Anzahl 1-polig"), 10), 0, 0, 1, 2);
-    grid->addWidget(head(this, QStringLiteral("Nennstrom"), 11), 0, 2, 1, 2);
+    QLabel* anzahlHead = head(this, QStringLiteral("Anzahl 1-polig"), 10);
+    QLabel* stromHead = head(this, QStringLiteral("Nennstrom"), 11);
+    grid->addWidget(anzahlHead, 0, 0, 1, 2);
+    grid->addWidget(stromHead, 0, 2, 1, 2);
     auto* artHead = head(this, QStringLiteral("Sicherungsart"), 12);
     artHead->setAlignment(Qt::AlignCenter);
     grid->addWidget(artHead, 0, 4);
@@ -239,6 +252,8 @@ TSicherungenDlg::TSicherungenDlg(FormContext& context, QWidget* parent) : TMDICh
         AnzahlEdit[k] = MakeNumEdit(this, n(QStringLiteral("AnzahlEdit"), i + 1), 3);
         StromEdit[k] = MakeNumEdit(this, n(QStringLiteral("StromEdit"), i + 1), 4);
         ArtPanel[k] = new KindPanel(this, n(QStringLiteral("ArtPanel"), i + 1), i + 1);
+        NameAfter(AnzahlEdit[k], {anzahlHead}, i + 1);
+        NameAfter(StromEdit[k], {stromHead}, i + 1);
         grid->addWidget(AnzahlEdit[k], i + 2, 0);
         grid->addWidget(MakeLabel(this, QStringLiteral("Stück"), 13), i + 2, 1);
         grid->addWidget(StromEdit[k], i + 2, 2);
@@ -254,7 +269,11 @@ TSicherungenDlg::TSicherungenDlg(FormContext& context, QWidget* parent) : TMDICh
     const QString limits[3] = {QStringLiteral("max. 50 A"), QStringLiteral("max. 200 A"),
                                QStringLiteral("max. 1250 A")};
     for (int k = 0; k < 3; ++k) {
-        legend->addWidget(MakeLabel(this, kinds[k], 14 + k), k * 2, 0);
+        QLabel* kind = MakeLabel(this, kinds[k], 14 + k);
+        for (int i = 0; i < kSicherungenRows; ++i)
+            NameAfter(ArtPanel[static_cast<std::size_t>(i)]->buttons[static_cast<std::size_t>(k)], {kind},
+                      i + 1);
+        legend->addWidget(kind, k * 2, 0);
         legend->addWidget(MakeLabel(this, QStringLiteral("      ") + limits[k], -1), k * 2 + 1, 0);
         legend->setRowMinimumHeight(k * 2 + 1, 24);
     }
@@ -291,7 +310,8 @@ TTransformatorDlg::TTransformatorDlg(FormContext& context, QWidget* parent)
     setObjectName(QStringLiteral("TransformatorDlg"));
     setWindowTitle(QStringLiteral("Transformatoren"));
     makePage();
-    contentLayout()->addWidget(MakeLabel(this, QStringLiteral("Anzahl der Transformatoren"), 10));
+    QLabel* anzahlHead = MakeLabel(this, QStringLiteral("Anzahl der Transformatoren"), 10);
+    contentLayout()->addWidget(anzahlHead);
     auto* grid = rowGrid(this);
     grid->setVerticalSpacing(6);
     constexpr int perColumn = kTransformatorenRows / 2;
@@ -301,10 +321,13 @@ TTransformatorDlg::TTransformatorDlg(FormContext& context, QWidget* parent)
         const int c = (i / perColumn) * 5;
         AnzahlEdit[k] = MakeNumEdit(this, n(QStringLiteral("AnzahlEdit"), i + 1), 3);
         LeistungEdit[k] = MakeNumEdit(this, n(QStringLiteral("LeistungEdit"), i + 1), 4);
+        QLabel* watt = MakeLabel(this, QStringLiteral("Watt"), 12);
+        NameAfter(AnzahlEdit[k], {anzahlHead}, i + 1);
+        NameAfter(LeistungEdit[k], {watt}, i + 1);
         grid->addWidget(AnzahlEdit[k], r, c);
         grid->addWidget(MakeLabel(this, QStringLiteral("Stück mit"), 11), r, c + 1);
         grid->addWidget(LeistungEdit[k], r, c + 2);
-        grid->addWidget(MakeLabel(this, QStringLiteral("Watt"), 12), r, c + 3);
+        grid->addWidget(watt, r, c + 3);
     }
     grid->setColumnMinimumWidth(4, 30);
     grid->setColumnStretch(9, 1);
@@ -334,10 +357,11 @@ TNetzteileDlg::TNetzteileDlg(FormContext& context, QWidget* parent) : TMDIChild(
     setWindowTitle(QStringLiteral("Netzteile"));
     makePage();
     auto* grid = rowGrid(this);
-    grid->addWidget(head(this, QStringLiteral("Anzahl Ausgänge"), 10), 0, 0, 1, 2);
-    grid->addWidget(head(this, QStringLiteral("Spannung"), 11), 0, 2, 1, 2);
-    grid->addWidget(head(this, QStringLiteral("Strom"), 12), 0, 4, 1, 2);
-    grid->addWidget(head(this, QStringLiteral("Netzteilbauart"), 13), 0, 6);
+    const std::array<QLabel*, 4> heads = {
+        head(this, QStringLiteral("Anzahl Ausgänge"), 10), head(this, QStringLiteral("Spannung"), 11),
+        head(this, QStringLiteral("Strom"), 12), head(this, QStringLiteral("Netzteilbauart"), 13)};
+    for (int c = 0; c < 4; ++c)
+        grid->addWidget(heads[static_cast<std::size_t>(c)], 0, c * 2, 1, c < 3 ? 2 : 1);
     for (int i = 0; i < kNetzteileRows; ++i) {
         const auto k = static_cast<std::size_t>(i);
         AnzahlEdit[k] = MakeNumEdit(this, n(QStringLiteral("AnzahlEdit"), i + 1), 3);
@@ -346,6 +370,7 @@ TNetzteileDlg::TNetzteileDlg(FormContext& context, QWidget* parent) : TMDIChild(
         ArtListBox[k] = new KindListBox(this, n(QStringLiteral("ArtListBox"), i + 1));
         ArtListBox[k]->setItems(
             {QStringLiteral("ungeregelt"), QStringLiteral("längsgeregelt"), QStringLiteral("getaktet")});
+        nameRow({AnzahlEdit[k], UEdit[k], StromEdit[k], ArtListBox[k]}, heads, i + 1);
         grid->addWidget(AnzahlEdit[k], i + 1, 0);
         grid->addWidget(MakeLabel(this, QStringLiteral("Ausgänge"), 14), i + 1, 1);
         grid->addWidget(UEdit[k], i + 1, 2);
@@ -398,11 +423,12 @@ TFrequenzumrichterDlg::TFrequenzumrichterDlg(FormContext& context, QWidget* pare
     resize(478, 335);
     auto* grid = rowGrid(this);
     grid->setVerticalSpacing(4);
-    grid->addWidget(head(this, QStringLiteral("Anzahl"), 10), 0, 0, 1, 2);
-    grid->addWidget(head(this, QStringLiteral("Leistung"), 11), 0, 2, 1, 2);
-    grid->addWidget(head(this, QStringLiteral("Wirkungs-\ngrad"), 12), 0, 4, 1, 2);
-    grid->addWidget(head(this, QStringLiteral("Aus-\nnutzung"), 13), 0, 6, 1, 2);
-    grid->addWidget(head(this, QStringLiteral("Bezeichnung"), 14), 0, 8);
+    const std::array<QLabel*, 5> heads = {
+        head(this, QStringLiteral("Anzahl"), 10), head(this, QStringLiteral("Leistung"), 11),
+        head(this, QStringLiteral("Wirkungs-\ngrad"), 12), head(this, QStringLiteral("Aus-\nnutzung"), 13),
+        head(this, QStringLiteral("Bezeichnung"), 14)};
+    for (int c = 0; c < 5; ++c)
+        grid->addWidget(heads[static_cast<std::size_t>(c)], 0, c * 2, 1, c < 4 ? 2 : 1);
     for (int i = 0; i < kFrequenzumrichterRows; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const int r = i + 1;
@@ -411,6 +437,8 @@ TFrequenzumrichterDlg::TFrequenzumrichterDlg(FormContext& context, QWidget* pare
         WirkungsgradEdit[k] = MakeNumEdit(this, n(QStringLiteral("WirkungsgradEdit"), i + 1), 2);
         AusnutzungEdit[k] = MakeNumEdit(this, n(QStringLiteral("AusnutzungEdit"), i + 1), 2);
         BezeichnungEdit[k] = MakeTextEdit(this, n(QStringLiteral("BezeichnungEdit"), i + 1), 20);
+        nameRow({AnzahlEdit[k], LeistungEdit[k], WirkungsgradEdit[k], AusnutzungEdit[k], BezeichnungEdit[k]},
+                heads, r);
         grid->addWidget(AnzahlEdit[k], r, 0);
         grid->addWidget(MakeLabel(this, QStringLiteral("Stück"), 15), r, 1);
         grid->addWidget(LeistungEdit[k], r, 2);
@@ -454,14 +482,18 @@ TSonstigeDlg::TSonstigeDlg(FormContext& context, QWidget* parent) : TMDIChild(co
     setWindowTitle(QStringLiteral("Sonstige Wärmequellen"));
     makePage();
     auto* grid = rowGrid(this);
-    grid->addWidget(head(this, QStringLiteral("Anzahl"), 10), 0, 0);
-    grid->addWidget(head(this, QStringLiteral("Bezeichnung"), 11), 0, 1);
-    grid->addWidget(head(this, QStringLiteral("Leistung / Stück"), 12), 0, 3, 1, 2);
+    const std::array<QLabel*, 3> heads = {head(this, QStringLiteral("Anzahl"), 10),
+                                          head(this, QStringLiteral("Bezeichnung"), 11),
+                                          head(this, QStringLiteral("Leistung / Stück"), 12)};
+    grid->addWidget(heads[0], 0, 0);
+    grid->addWidget(heads[1], 0, 1);
+    grid->addWidget(heads[2], 0, 3, 1, 2);
     for (int i = 0; i < kSonstigeRows; ++i) {
         const auto k = static_cast<std::size_t>(i);
         AnzahlEdit[k] = MakeNumEdit(this, n(QStringLiteral("AnzahlEdit"), i + 1), 3);
         BezeichnungEdit[k] = MakeTextEdit(this, n(QStringLiteral("BezeichnungEdit"), i + 1), 20);
         LeistungEdit[k] = MakeNumEdit(this, n(QStringLiteral("LeistungEdit"), i + 1), 4);
+        nameRow({AnzahlEdit[k], BezeichnungEdit[k], LeistungEdit[k]}, heads, i + 1);
         grid->addWidget(AnzahlEdit[k], i + 1, 0);
         grid->addWidget(BezeichnungEdit[k], i + 1, 1);
         grid->addWidget(MakeLabel(this, QStringLiteral("mit je"), 13), i + 1, 2);

@@ -17,7 +17,8 @@ TAnschlussDlg::TAnschlussDlg(FormContext& context, QWidget* parent) : TMDIChild(
     auto* grid = AddFieldGrid(this);
     UEdit = MakeNumEdit(this, QStringLiteral("UEdit"), 4);
     IEdit = MakeNumEdit(this, QStringLiteral("IEdit"), 4);
-    AddFieldRow(grid, MakeLabel(this, QStringLiteral("Nennanschlußspannung"), 10), UEdit, QStringLiteral("V"));
+    AddFieldRow(grid, MakeLabel(this, QStringLiteral("Nennanschlußspannung"), 10), UEdit,
+                QStringLiteral("V"));
     AddFieldRow(grid, MakeLabel(this, QStringLiteral("Nennstromaufnahme"), 11), IEdit, QStringLiteral("A"));
     TranslateForm();
     CreateButtonPanel(this, bfWeiter | bfAbbruch | bfHilfe | bfZurueck);

@@ -164,7 +164,9 @@ TGrundAdressDlg::TGrundAdressDlg(FormContext& context, QWidget* parent) : TMDICh
     for (const Row& row : rows) {
         *row.edit = MakeTextEdit(this, QString::fromLatin1(row.name), row.maxLength);
         (*row.edit)->setMinimumWidth(row.maxLength > 20 ? 300 : 160);
-        grid->addWidget(MakeLabel(this, row.label, row.tag), r, 0);
+        QLabel* label = MakeLabel(this, row.label, row.tag);
+        label->setBuddy(*row.edit);
+        grid->addWidget(label, r, 0);
         grid->addWidget(*row.edit, r, 1, Qt::AlignLeft);
         ++r;
     }

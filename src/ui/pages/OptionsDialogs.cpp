@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/SettingsData.h"
+#include "i18n/Language.h"
 #include "ui/FormContext.h"
 #include "ui/pages/PageRules.h"
 #include "ui/pages/PageWidgets.h"
@@ -62,11 +63,12 @@ void TGOptionenDlg::VerzeichniswechselBtnClick() {
         PfadangabeLabel->setText(chosen);
 }
 
-bool EditOptions(FormContext& context, QWidget* parent) {
+bool EditOptions(FormContext& context, QWidget* parent, bool firstStart) {
     Options& options = context.settings.data().Optionen;
-    const std::string oldCode = options.Sprache.str();
+    // After "Zurücksetzen" the settings hold no language; the one loaded is the current one.
+    const std::string oldCode =
+        (options.Sprache.empty() && !firstStart) ? context.language.code() : options.Sprache.str();
     const int oldItem = LanguageItem(oldCode);
-    const bool firstStart = oldCode.empty();
 
     TGOptionenDlg dlg(context, parent);
     // A code that is none of the three (a hand-edited file) preselects German, as the
@@ -110,6 +112,7 @@ TVerzeichnisDlg::TVerzeichnisDlg(FormContext& context, const QString& start, QWi
     for (int c = 1; c < m_model->columnCount(); ++c)
         DirectoryListBox1->hideColumn(c);
     DirectoryListBox1->header()->hide();
+    NameAfter(DirectoryListBox1, {this});
     layout->addWidget(PfadLabel);
     layout->addWidget(DirectoryListBox1, 1);
     buttons = AddDialogButtons(this, layout);

@@ -38,9 +38,9 @@ public:
 };
 
 // Runs the options dialog and stores its result in the settings. Returns true when a
-// language was set before and another one was chosen: the main window then switches
+// language was loaded before and another one was chosen: the main window then switches
 // the language at once. At the first start (no language yet) only "OK" is offered.
-bool EditOptions(FormContext& context, QWidget* parent);
+bool EditOptions(FormContext& context, QWidget* parent, bool firstStart);
 
 // The directory chooser: a directory tree that opens at the start directory if it
 // exists, else at the current directory.

@@ -10,7 +10,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -35,7 +34,7 @@ QLineEdit* MakeNumEdit(QWidget* parent, const QString& name, int maxLength, bool
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setProperty(kTagProperty, -1);
-    edit->setMaxLength(maxLength);
+    SetTypingLimit(edit, maxLength);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fitWidth(edit, std::max(maxLength, 3));
     AttachDigitFilter(edit, allowMinus);
@@ -53,7 +52,9 @@ DimensionEdits MakeDimensionsGroup(QWidget* form) {
     const QString dims[3] = {QStringLiteral("Breite"), QStringLiteral("Höhe"), QStringLiteral("Tiefe")};
     QLineEdit* edits[3] = {d.breite, d.hoehe, d.tiefe};
     for (int i = 0; i < 3; ++i) {
-        grid->addWidget(MakeLabel(group, dims[i], 11 + i), i, 0);
+        QLabel* label = MakeLabel(group, dims[i], 11 + i);
+        label->setBuddy(edits[i]);
+        grid->addWidget(label, i, 0);
         grid->addWidget(edits[i], i, 1);
         grid->addWidget(MakeLabel(group, QStringLiteral("in mm"), 14), i, 2);
     }
@@ -98,8 +99,30 @@ QLineEdit* MakeTextEdit(QWidget* parent, const QString& name, int maxLength) {
     return edit;
 }
 
+namespace {
+constexpr const char* kTypingLimitProperty = "typingLimit";
+
+// An edit cuts its text to its maximum length, so the maximum grows to a wider text.
+void fitMaxLength(QLineEdit* edit, qsizetype length) {
+    const int limit = edit->property(kTypingLimitProperty).toInt();
+    edit->setMaxLength(static_cast<int>(std::max<qsizetype>(limit, length)));
+}
+} // namespace
+
+void SetTypingLimit(QLineEdit* edit, int characters) {
+    edit->setProperty(kTypingLimitProperty, characters);
+    edit->setMaxLength(characters);
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [edit](const QString& text) { fitMaxLength(edit, text.size()); });
+}
+
+void ShowWhole(QLineEdit* edit, const QString& text) {
+    fitMaxLength(edit, text.size());
+    edit->setText(text);
+}
+
 void ShowNumber(QLineEdit* edit, long long value) {
-    edit->setText(QString::number(value));
+    ShowWhole(edit, QString::number(value));
 }
 
 std::uint16_t EditU16(const QLineEdit* edit) {
@@ -167,25 +190,15 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
 
 namespace {
 
-// Draws the current item with a frame and no highlight, whether or not the list has
-// the focus, so the chosen kind stays visible.
-class CurrentFrameDelegate : public QStyledItemDelegate {
+// The chosen kind keeps the strong highlight of a focused list wherever the focus is.
+class ChosenKindDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem plain(option);
-        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-        QStyledItemDelegate::paint(painter, plain, index);
-        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
-        if (view && view->currentIndex() == index) {
-            painter->save();
-            QPen pen(option.palette.color(QPalette::Text));
-            pen.setStyle(Qt::DotLine);
-            painter->setPen(pen);
-            painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
-            painter->restore();
-        }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state |= QStyle::State_Active;
     }
 };
 
@@ -196,39 +209,43 @@ KindListBox::KindListBox(QWidget* parent, const QString& name) : QListWidget(par
     setProperty(kTagProperty, -1);
     setFlow(QListView::LeftToRight);
     setWrapping(false);
-    setSelectionMode(QAbstractItemView::NoSelection);
+    setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setItemDelegate(new CurrentFrameDelegate(this));
-    setSpacing(0);
-    setFixedHeight(QFontMetrics(font()).height() + 8);
-    connect(this, &QListWidget::currentRowChanged, this, [this] { viewport()->update(); });
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setItemDelegate(new ChosenKindDelegate(this));
 }
 
 void KindListBox::setKind(int kind) {
     if (kind >= 1 && kind <= count())
-        setCurrentRow(kind - 1, QItemSelectionModel::NoUpdate);
+        setCurrentRow(kind - 1, QItemSelectionModel::ClearAndSelect);
     else
-        setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+        clearSelection();
 }
 
 int KindListBox::kind() const {
-    const int row = currentRow();
-    return row < 0 ? 0 : row + 1;
+    const QModelIndexList chosen = selectionModel()->selectedIndexes();
+    return chosen.isEmpty() ? 0 : chosen.constFirst().row() + 1;
 }
 
 void KindListBox::setItems(const QStringList& texts) {
-    const int row = currentRow();
+    const int chosen = kind();
     clear();
-    const QFontMetrics fm(font());
-    int width = 4;
-    for (const QString& t : texts) {
-        auto* item = new QListWidgetItem(t, this);
-        item->setSizeHint(QSize(fm.horizontalAdvance(t) + 14, fm.height() + 4));
-        width += fm.horizontalAdvance(t) + 14;
+    addItems(texts);
+    setKind(chosen);
+    updateGeometry();
+}
+
+QSize KindListBox::sizeHint() const {
+    // The items' own sizes, measured in the font the list has now.
+    int width = 0;
+    int height = 0;
+    for (int i = 0; i < count(); ++i) {
+        const QSize item = sizeHintForIndex(model()->index(i, 0));
+        width += item.width() + 2 * spacing();
+        height = std::max(height, item.height());
     }
-    setMinimumWidth(width);
-    setCurrentRow(row < count() ? row : -1, QItemSelectionModel::NoUpdate);
+    return QSize(width, height) + QSize(2 * frameWidth() + 2, 2 * frameWidth() + 2);
 }
 
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& caption, int tag,

@@ -23,8 +23,8 @@ class TSpinEdit;
 // A label with the Tag of its language text.
 QLabel* MakeLabel(QWidget* parent, const QString& text, int tag, const QString& name = {});
 
-// A numeric edit: at most maxLength characters, digits only (and a leading minus where
-// allowed), wide enough for its digits.
+// A numeric edit: at most maxLength characters typed, digits only (and a leading minus
+// where allowed), wide enough for its digits.
 QLineEdit* MakeNumEdit(QWidget* parent, const QString& name, int maxLength, bool allowMinus = false);
 
 // The "Abmessungen" box of the cabinet page and the default-cabinet dialog: width,
@@ -55,6 +55,12 @@ SimultaneitySpins AddSimultaneityRows(QWidget* form, QGridLayout* grid);
 // A free-text edit of maxLength characters.
 QLineEdit* MakeTextEdit(QWidget* parent, const QString& name, int maxLength);
 
+// How many characters the user may type into an edit. A value read from a file may be
+// wider: it is shown whole, and the edit takes no further character until the user has
+// made it shorter, so a value nobody edits is stored exactly as it was read.
+void SetTypingLimit(QLineEdit* edit, int characters);
+void ShowWhole(QLineEdit* edit, const QString& text);
+
 // Record values into edits and back.
 void ShowNumber(QLineEdit* edit, long long value);
 std::uint16_t EditU16(const QLineEdit* edit);
@@ -84,18 +90,23 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 };
 
-// The kind list of a power-supply row: its items side by side; the current item is
-// marked by a frame only, never by a selection highlight. No current item = kind 0.
+// The kind list of a power-supply row: its items side by side, each as wide as its text
+// in the language shown. The chosen kind is highlighted, also while the focus is
+// elsewhere, so every row can be read at a glance; no item chosen = kind 0. The focus
+// alone chooses nothing.
 class KindListBox : public QListWidget {
     Q_OBJECT
 public:
     KindListBox(QWidget* parent, const QString& name);
-    // 1..n makes that item current; anything else leaves none current.
+    // 1..n chooses that item; anything else chooses none.
     void setKind(int kind);
-    // Position of the current item + 1, or 0 when none is current.
+    // Position of the chosen item + 1, or 0 when none is chosen.
     int kind() const;
-    // Refills the item texts and keeps the current position.
+    // Refills the item texts and keeps the kind chosen.
     void setItems(const QStringList& texts);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
 // A group of radio buttons whose checked button is an item index (-1 = none), as the

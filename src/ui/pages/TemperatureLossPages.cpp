@@ -117,6 +117,7 @@ TVerlustDlg::TVerlustDlg(FormContext& context, QWidget* parent) : TMDIChild(cont
         this, QStringLiteral("Gesamtverlust"), QStringLiteral("&Gesamtverlustleistung"), -1,
         {QStringLiteral("&bekannt"), QStringLiteral("ge&messen"), QStringLiteral("&nicht bekannt")});
     WertBekanntEdit = MakeNumEdit(this, QStringLiteral("WertBekanntEdit"), 4);
+    NameAfter(WertBekanntEdit, {Gesamtverlust, Gesamtverlust->button(VerlustBekannt)});
     auto* wertRow = new QWidget(this);
     wertRow->setObjectName(QStringLiteral("WertBekanntRow"));
     auto* wr = new QHBoxLayout(wertRow);
@@ -244,6 +245,8 @@ void TVerlustDlg::LoadData() {
     m_loading = false;
     FehlerLabel->setVisible(m_innen < m_aussen);
     EditChange();
+    // Abbruch may bring back another mode: the list of data kinds follows it.
+    emit lossModeChanged(m_mode);
 }
 
 void TVerlustDlg::StoreData() {

@@ -44,6 +44,8 @@ TErgebnisDlg::TErgebnisDlg(FormContext& context, QWidget* parent)
     ErgebnisMemo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     ErgebnisMemo->installEventFilter(this);
     contentLayout()->addWidget(ErgebnisMemo);
+    // Named after the view's caption: "Ergebnis" or "Faxanfrage".
+    NameAfter(ErgebnisMemo, {this});
     setFocusProxy(ErgebnisMemo);
     TranslateForm();
 }
