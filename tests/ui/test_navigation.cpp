@@ -12,7 +12,9 @@ QStringList kindTexts() {
                          "Temperaturen",      "Gleichzeitigkeit",    "Verlustleistung"};
     for (int i = 7; i < 18; ++i)
         texts << QStringLiteral("- Komponente %1").arg(i);
-    return texts << "Ergebnis" << "" << "nach dem Ende";
+    return texts << "Ergebnis"
+                 << ""
+                 << "nach dem Ende";
 }
 
 // One move of the user and what the window is to show afterwards.

@@ -1,3 +1,4 @@
+#include "FormChecks.h"
 #include "PageFixture.h"
 #include "core/Cp1252.h"
 #include "i18n/Help.h"
@@ -22,6 +23,7 @@
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -132,6 +134,24 @@ struct Shell {
         return true;
     }
     bool startNew() { return start() && (find("NeuBtn")->trigger(), true); }
+    void useRealPages() {
+        services.createPage = [this](int kind, QWidget* p) { return CreatePage(kind, *form, p); };
+    }
+    QListWidget* list() const { return window->dataKindList(); }
+    // A click on a row of the data-kind list, as a user makes it.
+    void clickRow(int row) const {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(list()->item(row)).center());
+    }
+    // A key pressed where the focus is.
+    void key(Qt::Key k) const {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window.get(), k);
+    }
+    TMDIChild* shown() const { return qobject_cast<TMDIChild*>(window->currentDialog()); }
+    void click(const char* button) const {
+        QTest::mouseClick(zek::test::find<QAbstractButton>(shown(), button), Qt::LeftButton);
+    }
     QString text(std::uint32_t n) const { return fromCp1252(app->language.GetLangText(n)); }
     template <class T = QAction> T* find(const char* name) const { return window->findChild<T*>(name); }
     FakePage* page() const { return qobject_cast<FakePage*>(window->currentDialog()); }
@@ -311,7 +331,7 @@ private slots:
         }
     }
 
-    void new_project_walks_the_pages_in_list_order() {
+    void new_project_walks_the_pages_by_clicks_keys_and_buttons() {
         Shell shell;
         QVERIFY(shell.start());
         QListWidget* list = shell.window->dataKindList();
@@ -334,14 +354,14 @@ private slots:
         QApplication::processEvents();
         QVERIFY(!shell.window->currentDialog());
 
-        shell.window->selectDataKindRow(0);
+        shell.clickRow(0);
         QCOMPARE(shell.page()->kind, 0);
         QTest::keyClick(shell.page()->edit, Qt::Key_PageUp);
         QCOMPARE(shell.page()->kind, 0);
 
         shell.page()->edit->setText("400");
         QPointer<FakePage> first = shell.page();
-        shell.page()->WeiterBtn->click();
+        shell.click("WeiterBtn");
         QCOMPARE(shell.page()->kind, 1);
         QCOMPARE(shell.app->project.data().Anschluss.Spannung, u16(400)); // stored on leave
         QVERIFY(first);                                                   // released after pending events
@@ -353,25 +373,55 @@ private slots:
         QTest::keyClick(shell.page()->edit, Qt::Key_PageUp);
         QCOMPARE(shell.page()->kind, 1);
         QCOMPARE(list->currentRow(), 1);
+
+        // A click on another row opens it while a page is shown; Weiter goes on from there.
+        shell.clickRow(3);
+        QCOMPARE(shell.page()->kind, 3);
+        shell.click("WeiterBtn");
+        QCOMPARE(shell.page()->kind, 4);
+        QCOMPARE(list->currentRow(), 4);
+        // Keyboard moves in the list open one page per step and leave the focus in the list;
+        // Weiter gives the focus to the first field of the next page.
+        shell.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shell.window.get()));
+        shell.clickRow(1);
+        shell.key(Qt::Key_Down);
+        shell.key(Qt::Key_Down);
+        QCOMPARE(shell.page()->kind, 3);
+        QVERIFY(list->hasFocus());
+        shell.click("WeiterBtn");
+        QVERIFY(shell.page()->edit->hasFocus());
     }
 
-    void known_loss_shortens_the_list_and_leads_to_the_result() {
+    void the_list_follows_the_loss_mode_shown_and_data_entry_never_returns_to_the_result() {
         Shell shell;
+        shell.useRealPages();
         QVERIFY(shell.startNew());
-        QListWidget* list = shell.window->dataKindList();
-        shell.window->selectDataKindRow(6);
-        shell.page()->chooseLossMode(VerlustBekannt);
+        QListWidget* list = shell.list();
+        const auto chooseMode = [&](int mode) {
+            clickIndicator(find<QRadioButton>(shell.shown(), QStringLiteral("Gesamtverlust_%1").arg(mode)));
+        };
+        shell.clickRow(6);
+        chooseMode(VerlustBekannt);
         QCOMPARE(list->count(), 8);
         QCOMPARE(list->currentRow(), 6);
-        QCOMPARE(list->item(7)->text(), shell.text(1008018)); // "Ergebnis" is now index 7
+        QCOMPARE(list->item(7)->text(), shell.text(1008018));                     // "Ergebnis" is now index 7
+        QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004015)); // still "(neu)"
+        // Abbruch brings back "nicht bekannt", and the component pages with it.
+        shell.click("CancelBtn");
+        QCOMPARE(list->count(), 19);
+        shell.click("WeiterBtn");
+        QCOMPARE(shell.shown()->objectName(), QString("LeistungsschalterDlg"));
 
-        shell.page()->WeiterBtn->click();
+        shell.clickRow(6);
+        chooseMode(VerlustBekannt);
+        shell.click("WeiterBtn");
         QCOMPARE(shell.resultBuilds, 1);
         QVERIFY(shell.window->resultShown());
         QVERIFY(!list->isVisible());
         QVERIFY(shell.find("DatenBtn")->isEnabled());
         QVERIFY(!shell.find("ErgAnzBtn")->isEnabled());
-        shell.window->showResult(false); // shown already: not built twice
+        shell.find("MnEAnzeigen")->trigger(); // shown already: not built twice
         QCOMPARE(shell.resultBuilds, 1);
         shell.find("FaxAnzBtn")->trigger();
         Shell::flush(); // once the report's view is gone, only the button of the view shown is disabled
@@ -384,9 +434,8 @@ private slots:
 
         // Esc goes back to data entry, on the page before "Ergebnis".
         QTest::keyClick(view->ErgebnisMemo, Qt::Key_Escape);
-        QTest::qWait(1);
         QVERIFY(list->isVisible());
-        QCOMPARE(list->currentRow(), 6);
+        QCOMPARE(shell.shown()->objectName(), QString("VerlustDlg"));
         QVERIFY(!shell.find("DatenBtn")->isEnabled());
 
         // Printing builds afresh, may be cancelled in the selection, and keeps the window as it is.
@@ -398,32 +447,146 @@ private slots:
         QCOMPARE(shell.cancelOffered, (std::vector<bool>{false, false, true, true}));
         QCOMPARE(list->currentRow(), 6);
 
-        // Index 7 of a list filled without hiding is still the result while the loss is known.
-        shell.window->FillDataKindList(false);
-        shell.window->selectDataKindRow(7);
-        QCOMPARE(shell.resultBuilds, 3);
+        // The list a language switch fills still hides the components, so that the way back
+        // from the result leads to the loss page.
+        shell.find("MnGOptionen")->trigger(); // the fake options dialog chooses English
+        QCOMPARE(list->count(), 8);
+        shell.clickRow(7);
+        QVERIFY(shell.window->resultShown());
+        shell.find("DatenBtn")->trigger();
+        QCOMPARE(shell.shown()->objectName(), QString("VerlustDlg"));
     }
 
-    void language_switch_stores_and_translates_the_open_page_list_and_menus() {
+    void language_switch_stores_and_translates_each_form_by_its_own_texts() {
         Shell shell;
-        shell.services.createPage = [&f = *shell.form](int kind, QWidget* p) {
-            return CreatePage(kind, f, p);
-        };
+        shell.useRealPages();
         QVERIFY(shell.startNew());
         QCOMPARE(shell.find<QMenu>("MnDatei")->title(), QString("&Datei"));
-        shell.window->selectDataKindRow(1);
-        QTest::keyClicks(find(shell.window->currentDialog(), "FirmaEdit"), "Schaltbau");
+        shell.clickRow(1);
+        QTest::keyClicks(find(shell.shown(), "FirmaEdit"), "Schaltbau");
+        // "Zurücksetzen" empties the language of the settings; the language loaded counts.
+        shell.find("MnGZuruecksetzen")->trigger();
         shell.find("MnGOptionen")->trigger(); // the fake options dialog chooses English
         QCOMPARE(shell.app->project.data().Projekt.Firma.str(), std::string("Schaltbau"));
         // Back on the first page, in English.
-        auto* person = qobject_cast<TPersonDlg*>(shell.window->currentDialog());
+        auto* person = qobject_cast<TPersonDlg*>(shell.shown());
         QVERIFY(person);
         QCOMPARE(person->windowTitle(), QString("Personal data"));
         QCOMPARE(person->WeiterBtn->text(), QString("&Next"));
-        QCOMPARE(shell.window->dataKindList()->item(0)->text(), QString("Personal data"));
+        // The page's controls keep the hints of the page, not those of the toolbar.
+        for (QWidget* w : person->findChildren<QWidget*>()) {
+            const int tag = w->property("tag").toInt();
+            const QString toolbarHint =
+                tag > 0 ? shell.text(120000001u + 10u * std::uint32_t(tag)) : QString();
+            QVERIFY2(toolbarHint.isEmpty() || w->toolTip() != toolbarHint, qPrintable(toolbarHint));
+        }
+        QCOMPARE(shell.list()->item(0)->text(), QString("Personal data"));
         QVERIFY(shell.window->windowTitle().startsWith(shell.text(120000000)));
         QCOMPARE(shell.find<QMenu>("MnDatei")->title(), QString("&File"));
         QCOMPARE(shell.find("MnDNeu")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    }
+
+    void a_language_whose_files_fail_keeps_the_program_its_language_and_the_project() {
+        Shell shell;
+        shell.useRealPages();
+        QVERIFY(shell.startNew());
+        QFile::remove(shell.path("zkeng.TYP"));
+        shell.clickRow(1);
+        QTest::keyClicks(find(shell.shown(), "FirmaEdit"), "Schaltbau");
+        shell.find("MnGOptionen")->trigger(); // English, whose device table is missing
+        QVERIFY(shell.window->isVisible());
+        QCOMPARE(shell.ui.errors.size(), 1);
+        QVERIFY(!shell.ui.errors[0].contains('\n')); // no word of the program ending
+        QCOMPARE(shell.app->language.code(), std::string("zkdeu"));
+        QCOMPARE(shell.app->languageCode(), std::string("zkdeu"));
+        QCOMPARE(shell.list()->item(0)->text(), shell.text(1008000));
+        QCOMPARE(shell.app->project.data().Projekt.Firma.str(), std::string("Schaltbau"));
+        // The modified project is asked for when the program ends.
+        shell.ui.setNextAnswer(mrNo);
+        QVERIFY(shell.window->close());
+        QCOMPARE(shell.ui.questions, QStringList{shell.text(1004003) + "\n" + shell.text(1004004)});
+    }
+
+    void stored_numbers_wider_than_their_edits_are_shown_and_saved_whole() {
+        const struct {
+            const char* file;
+            int row;
+            const char* edit;
+            const char* shown;
+            const char* saved;
+        } cases[] = {
+            {"[Verlustleistung]\r\nBekannt=2\r\n[Frequenzumrichter]\r\nWirkungsgradNr1=100\r\n", 15,
+             "WirkungsgradEdit1", "100", "WirkungsgradNr1=100"},
+            {"[Verlustleistung]\r\nBekannt=0\r\nWertBekannt=12000\r\n", 6, "WertBekanntEdit", "12000",
+             "WertBekannt=12000"},
+            {"[Schaltschrank]\r\nBreite=600\r\nMaterial=4\r\nW\xe4rmedurchgangszahl=12345\r\n", 3,
+             "WDurchEdit", "1234,5", "W\xe4rmedurchgangszahl=12345"},
+        };
+        for (const auto& c : cases) {
+            Shell shell;
+            shell.useRealPages();
+            QVERIFY(shell.start());
+            shell.writeFile("alt.Z20", c.file);
+            shell.ui.setNextFileName(shell.path("alt.Z20"));
+            shell.find("OpenBtn")->trigger();
+            shell.clickRow(c.row);
+            QCOMPARE(find(shell.shown(), c.edit)->text(), QString(c.shown));
+            shell.click("WeiterBtn");
+            shell.find("SaveBtn")->trigger();
+            QVERIFY2(shell.read("alt.Z20").contains(c.saved), c.saved);
+        }
+    }
+
+    void every_form_in_every_language_has_distinct_accelerators_named_inputs_and_room_for_its_texts() {
+        for (const QString lang : {"zkdeu", "zkeng", "zkfra"}) {
+            Shell shell(lang);
+            shell.useRealPages();
+            QVERIFY(shell.startNew());
+            QStringList faults;
+            QStringList menuTitles;
+            for (QAction* menu : shell.window->menuBar()->actions()) {
+                menuTitles << menu->text();
+                if (menu->menu()) {
+                    QStringList items;
+                    for (QAction* item : menu->menu()->actions())
+                        items << item->text();
+                    faults << AcceleratorClashes(menu->menu(), items);
+                }
+            }
+            // The list is as wide as its longest entry, and never below its design width.
+            QListWidget* list = shell.list();
+            QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
+            QVERIFY(list->width() >= kListWidth);
+            faults << UnnamedInputs(shell.window.get());
+            // Each page inside the main window, whose menu titles take accelerators too.
+            for (int row = 0; row < kDataPageCount; ++row) {
+                shell.clickRow(row);
+                faults << AcceleratorClashes(shell.shown(), menuTitles) << UnnamedInputs(shell.shown());
+            }
+            // Every kind of a power supply fits its list, and the chosen one stands out
+            // while the focus is elsewhere.
+            shell.clickRow(14);
+            auto* kinds = find<KindListBox>(shell.shown(), "ArtListBox1");
+            for (int i = 0; i < kinds->count(); ++i) {
+                const QRect item = kinds->visualItemRect(kinds->item(i));
+                QVERIFY2(kinds->viewport()->rect().contains(item), qPrintable(kinds->item(i)->text()));
+                QVERIFY(item.width() > kinds->fontMetrics().horizontalAdvance(kinds->item(i)->text()));
+            }
+            const QRect chosen = kinds->visualItemRect(kinds->item(0)); // a new project's kind 1
+            QVERIFY(!kinds->hasFocus());
+            QPalette dimmed = kinds->palette(); // as styles that dim the selection of other controls
+            dimmed.setColor(QPalette::Inactive, QPalette::Highlight, Qt::lightGray);
+            kinds->setPalette(dimmed);
+            QCOMPARE(kinds->viewport()->grab().toImage().pixelColor(chosen.left() + 2, chosen.center().y()),
+                     kinds->palette().color(QPalette::Active, QPalette::Highlight));
+            for (auto& dialog : AllDialogs(*shell.form, shell.app->project.data().Auswahl)) {
+                dialog->show();
+                faults << AcceleratorClashes(dialog.get()) << UnnamedInputs(dialog.get());
+            }
+            TMessageForm box("?", MsgType::Warning, mbYesNoCancel | mbHelp, shell.app->language, {}, 0);
+            faults << AcceleratorClashes(&box);
+            QVERIFY2(faults.isEmpty(), qPrintable(lang + ":\n" + faults.join("\n")));
+        }
     }
 
     void save_and_open_round_trip_through_the_commands() {

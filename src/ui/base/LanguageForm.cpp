@@ -260,7 +260,7 @@ void CreateButtonPanel(TMDIChild* form, unsigned flags) {
     };
     static const ButtonDef buttonDefs[] = {
         {bfWeiter, "WeiterBtn", 5, 1000001, 1000002, "&Weiter", QStyle::SP_ArrowRight},
-        {bfHilfe, "HelpBtn", 2, 1000003, 1000004, "&Hilfe", QStyle::SP_DialogHelpButton},
+        {bfHilfe, "HelpBtn", 2, 1000003, 1000004, "Hi&lfe", QStyle::SP_DialogHelpButton},
         {bfAbbruch, "CancelBtn", 3, 1000005, 1000006, "Abbruch", QStyle::SP_DialogCancelButton},
         {bfZurueck, "ZurueckBtn", 4, 1000007, 1000008, "&Zur\u00fcck", QStyle::SP_ArrowLeft},
     };

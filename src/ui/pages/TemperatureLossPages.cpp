@@ -114,7 +114,7 @@ TVerlustDlg::TVerlustDlg(FormContext& context, QWidget* parent) : TMDIChild(cont
     makePage();
 
     Gesamtverlust = new TRadioGroup(
-        this, QStringLiteral("Gesamtverlust"), QStringLiteral("&Gesamtverlustleistung"), -1,
+        this, QStringLiteral("Gesamtverlust"), QStringLiteral("Gesamt&verlustleistung"), -1,
         {QStringLiteral("&bekannt"), QStringLiteral("ge&messen"), QStringLiteral("&nicht bekannt")});
     WertBekanntEdit = MakeNumEdit(this, QStringLiteral("WertBekanntEdit"), 4);
     NameAfter(WertBekanntEdit, {Gesamtverlust, Gesamtverlust->button(VerlustBekannt)});
