@@ -77,8 +77,8 @@ inline QStringList UnnamedInputs(const QWidget* root) {
     QStringList faults;
     for (QWidget* w : root->findChildren<QWidget*>()) {
         const QWidget* parent = w->parentWidget();
-        const bool part = qobject_cast<const QAbstractSpinBox*>(parent) || qobject_cast<const QComboBox*>(parent) ||
-                          qobject_cast<QHeaderView*>(w);
+        const bool part = qobject_cast<const QAbstractSpinBox*>(parent) ||
+                          qobject_cast<const QComboBox*>(parent) || qobject_cast<QHeaderView*>(w);
         const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
                            qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
                            qobject_cast<QAbstractItemView*>(w) || qobject_cast<QPlainTextEdit*>(w) ||

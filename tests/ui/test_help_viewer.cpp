@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -40,6 +41,7 @@ class TestHelpViewer : public QObject {
 private slots:
     void shows_topics_by_command();
     void reports_a_missing_file_or_topic();
+    void opens_over_its_window_and_wholly_on_the_screen();
 };
 
 void TestHelpViewer::shows_topics_by_command() {
@@ -97,6 +99,24 @@ void TestHelpViewer::reports_a_missing_file_or_topic() {
     QVERIFY(viewer.showRequest({file, kHelpContext, 40}));
     QVERIFY(viewer.errorText().isEmpty());
     QVERIFY(!message->isVisible());
+}
+
+void TestHelpViewer::opens_over_its_window_and_wholly_on_the_screen() {
+    QWidget owner;
+    owner.resize(300, 200);
+    const QRect screen = owner.screen()->availableGeometry();
+    // A window in the middle has the help centred over it; one in the lower right corner
+    // has it pushed back onto the screen.
+    for (const QPoint at : {screen.center() - QPoint(150, 100), screen.bottomRight() - QPoint(150, 100)}) {
+        owner.move(at);
+        owner.show();
+        HelpViewer viewer(nullptr, &owner);
+        viewer.resize(640, 520);
+        viewer.showRequest({QString(), kHelpContents, 0});
+        QVERIFY(screen.contains(viewer.frameGeometry()));
+        if (screen.contains(owner.frameGeometry()))
+            QCOMPARE(viewer.geometry().center(), owner.frameGeometry().center());
+    }
 }
 
 QTEST_MAIN(TestHelpViewer)

@@ -208,6 +208,19 @@ private slots:
         QCOMPARE(v.WertBekannt, u16(0)); // estimated from the components: no known value
         QCOMPARE(modes.count(), 2);
 
+        // A stored value wider than the edit is shown whole; typing stays within four digits.
+        f.project.data().Verlustleistung = {VerlustBekannt, 12000, 0, 0};
+        page = openPage(f, 6);
+        auto* wert = find(page.get(), "WertBekanntEdit");
+        QCOMPARE(wert->text(), QString("12000"));
+        wert->setFocus();
+        QTest::keyClick(wert, Qt::Key_End);
+        QTest::keyClicks(wert, "5");
+        QCOMPARE(wert->text(), QString("12000"));
+        QTest::keyClick(wert, Qt::Key_Backspace);
+        QTest::keyClicks(wert, "7");
+        QCOMPARE(wert->text(), QString("1200"));
+
         // A mode of no button is kept.
         f.project.data().Verlustleistung.Bekannt = 7;
         page = openPage(f, 6);

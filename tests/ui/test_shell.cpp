@@ -4,12 +4,14 @@
 #include "i18n/Help.h"
 #include "ui/AppContext.h"
 #include "ui/DesktopInteraction.h"
+#include "ui/DesktopServices.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageForm.h"
 #include "ui/Resources.h"
 #include "ui/ShellServices.h"
 #include "ui/StartUp.h"
 #include "ui/base/LanguageForm.h"
+#include "ui/pages/OptionsDialogs.h"
 #include "ui/pages/PageFactory.h"
 #include "ui/pages/PageWidgets.h"
 #include "ui/pages/PersonProjectPages.h"
@@ -642,6 +644,65 @@ private slots:
         QCOMPARE(shell.ui.proposedNames, QStringList{shell.path("ALT.Z20")});
         QCOMPARE(shell.read("ALT.ZEK"), legacy);
         QVERIFY(QFile::exists(shell.path("ALT.Z20")));
+
+        // A failed import over the open project leaves a new project: no page, no row, no
+        // file name in the status line.
+        shell.clickRow(3);
+        shell.writeFile("KURZ.ZEK", "zu kurz");
+        shell.ui.setNextFileName(shell.path("KURZ.ZEK"));
+        shell.find("MnDImportieren")->trigger();
+        QCOMPARE(shell.ui.errors.size(), 1);
+        QVERIFY(!shell.window->currentDialog());
+        QVERIFY(shell.list()->selectedItems().isEmpty());
+        QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004015));
+    }
+
+    void tab_walks_the_fields_of_every_page_before_its_buttons() {
+        Shell shell;
+        shell.useRealPages();
+        QVERIFY(shell.startNew());
+        shell.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shell.window.get()));
+        for (int row = 0; row < kDataPageCount; ++row) {
+            shell.clickRow(row); // the list keeps the focus
+            QStringList walk;
+            do {
+                shell.key(Qt::Key_Tab);
+                walk << QApplication::focusWidget()->objectName();
+            } while (QApplication::focusWidget() != shell.list() && walk.size() < 300);
+            QStringList panel = {"WeiterBtn", "HelpBtn", "CancelBtn", "ZurueckBtn", "ListBoxDatenart"};
+            if (row == 0)
+                panel.removeOne("ZurueckBtn"); // the first page has no way back
+            QCOMPARE(walk.mid(walk.size() - panel.size()), panel);
+            QVERIFY2(walk.size() > panel.size(), qPrintable(walk.join(" ")));
+            QVERIFY(!panel.contains(walk.first()));
+        }
+    }
+
+    void window_titles_carry_no_second_program_name() {
+        // The window system appends a display name to every title; the titles name the
+        // program already.
+        SetApplicationIdentity();
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    }
+
+    void the_options_dialog_offers_abbruch_except_at_the_first_start() {
+        Shell shell;
+        QVERIFY(shell.start());
+        const ShellServices desktop =
+            MakeDesktopServices(*shell.app, shell.ui, [&] { return shell.window.get(); });
+        shell.find("MnGZuruecksetzen")->trigger(); // no language in the settings any more
+        for (const bool firstStart : {true, false}) {
+            QTimer::singleShot(0, [firstStart] {
+                auto* dlg = qobject_cast<TGOptionenDlg*>(QApplication::activeModalWidget());
+                QVERIFY(dlg);
+                QCOMPARE(dlg->buttons.CancelBtn->isEnabled(), !firstStart);
+                QVERIFY(dlg->SprachenRadioGroup->button(0)->isChecked()); // German, as loaded
+                QTest::mouseClick(dlg->buttons.OKBtn, Qt::LeftButton);
+            });
+            desktop.editOptions(firstStart);
+            QCOMPARE(shell.app->languageCode(), std::string("zkdeu"));
+        }
     }
 
     void a_file_named_at_start_is_opened_imported_or_refused() {
