@@ -753,7 +753,7 @@ private slots:
     void new_delete_and_close_ask_and_a_cancel_keeps_the_program_running() {
         Shell shell;
         QVERIFY(shell.startNew());
-        shell.window->selectDataKindRow(1);
+        shell.clickRow(1);
         shell.ui.setNextAnswer(mrNo);
         shell.find("MnDNeu")->trigger(); // asked even on an unchanged project
         QCOMPARE(shell.ui.questions.last(), shell.text(1004005));
