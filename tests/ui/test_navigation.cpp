@@ -119,16 +119,3 @@ TEST(Navigation, moves_lead_where_the_wizard_goes) {
         }
     }
 }
-
-TEST(Navigation, a_page_stores_before_it_is_left_but_not_for_a_click_on_its_own_row) {
-    Navigation nav;
-    nav.fill(kindTexts(), false);
-    nav.click(3, 2);
-    EXPECT_FALSE(nav.leaves(3));
-    EXPECT_TRUE(nav.leaves(4));
-    EXPECT_FALSE(nav.leaves(19)); // no such row
-    nav.click(6, 2);
-    EXPECT_TRUE(nav.leaves(6)); // the loss page is made afresh from the record
-    nav.show(View::Result);
-    EXPECT_TRUE(nav.leaves(6));
-}

@@ -1,6 +1,5 @@
 #include "ui/pages/PageFactory.h"
 
-#include "core/ProjectData.h"
 #include "ui/FormContext.h"
 #include "ui/pages/CabinetPage.h"
 #include "ui/pages/ComponentPages.h"
@@ -10,17 +9,7 @@
 
 namespace zek {
 
-bool IsDataPage(int index, const ProjectData& project) {
-    if (index < 0 || index >= kDataPageCount)
-        return false;
-    if (index == 7)
-        return project.Verlustleistung.Bekannt >= VerlustNichtBekannt;
-    return true;
-}
-
 TMDIChild* CreatePage(int index, FormContext& context, QWidget* parent) {
-    if (!IsDataPage(index, context.project.data()))
-        return nullptr;
     switch (index) {
     case 0:
         return new TPersonDlg(context, parent);
