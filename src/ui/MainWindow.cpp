@@ -66,7 +66,7 @@ QSize PageArea::pageSize(const QWidget* page) {
 
 DataKindList::DataKindList(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { emit rowChosen(row(item)); });
+            [this](QListWidgetItem* item) { emit rowChosen(row(item), !m_pressed); });
 }
 
 void DataKindList::showRows(const QStringList& texts, int highlighted) {
@@ -93,17 +93,15 @@ void DataKindList::mouseReleaseEvent(QMouseEvent* event) {
     // would take the release away from the list.
     if (!std::exchange(m_pressed, false))
         return;
-    if (QListWidgetItem* item = itemAt(event->position().toPoint()))
-        emit rowChosen(row(item));
-    else
-        emit rowChosen(-1);
+    QListWidgetItem* item = itemAt(event->position().toPoint());
+    emit rowChosen(item ? row(item) : -1, false);
 }
 
 void DataKindList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
     QListWidget::selectionChanged(selected, deselected);
     // Keyboard moves select the row they reach; a press waits for its release.
     if (!m_quiet && !m_pressed && !selected.isEmpty())
-        emit rowChosen(selected.indexes().constFirst().row());
+        emit rowChosen(selected.indexes().constFirst().row(), true);
 }
 
 TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices services, QWidget* parent)
@@ -135,9 +133,9 @@ TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices ser
     row->addWidget(m_area, 1);
     setCentralWidget(central);
 
-    connect(m_list, &DataKindList::rowChosen, this, [this](int chosen) {
+    connect(m_list, &DataKindList::rowChosen, this, [this](int chosen, bool byKeyboard) {
         if (chosen >= 0)
-            goToRow(chosen, false);
+            goToRow(chosen, !byKeyboard);
         else
             renderList(); // a click beside the rows keeps the row of the page shown
     });

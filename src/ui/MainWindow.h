@@ -38,7 +38,8 @@ public:
     void showRows(const QStringList& texts, int highlighted);
 
 signals:
-    void rowChosen(int row);
+    // byKeyboard: the focus stays in the list for the next move.
+    void rowChosen(int row, bool byKeyboard);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -132,7 +133,7 @@ private:
     // The loss mode the record holds once the page shown has stored its fields.
     int lossMode() const;
     // A move of the wizard to a row; the page it opens takes the focus unless the move
-    // came from the list, which keeps it for the next keyboard move.
+    // was a key in the list, which keeps it for the next move.
     void goToRow(int row, bool focusPage);
     void presentPage(const Navigation::Step& step, bool focusPage);
     void presentResult(const Navigation::Step& step);

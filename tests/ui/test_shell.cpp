@@ -382,11 +382,13 @@ private slots:
         shell.click("WeiterBtn");
         QCOMPARE(shell.page()->kind, 4);
         QCOMPARE(list->currentRow(), 4);
-        // Keyboard moves in the list open one page per step and leave the focus in the list;
-        // Weiter gives the focus to the first field of the next page.
+        // A click gives the page the focus, Shift+Tab takes it back to the list, where the
+        // keys open one page per step and keep the focus; Weiter gives it to the next page.
         shell.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(shell.window.get()));
         shell.clickRow(1);
+        QVERIFY(shell.page()->edit->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         shell.key(Qt::Key_Down);
         shell.key(Qt::Key_Down);
         QCOMPARE(shell.page()->kind, 3);
@@ -663,13 +665,19 @@ private slots:
         QVERIFY(shell.startNew());
         shell.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(shell.window.get()));
-        for (int row = 0; row < kDataPageCount; ++row) {
-            shell.clickRow(row); // the list keeps the focus
+        // Tab to the list, then once round from there.
+        const auto round = [&shell] {
             QStringList walk;
             do {
                 shell.key(Qt::Key_Tab);
                 walk << QApplication::focusWidget()->objectName();
             } while (QApplication::focusWidget() != shell.list() && walk.size() < 300);
+            return walk;
+        };
+        for (int row = 0; row < kDataPageCount; ++row) {
+            shell.clickRow(row);
+            round();
+            const QStringList walk = round();
             QStringList panel = {"WeiterBtn", "HelpBtn", "CancelBtn", "ZurueckBtn", "ListBoxDatenart"};
             if (row == 0)
                 panel.removeOne("ZurueckBtn"); // the first page has no way back
