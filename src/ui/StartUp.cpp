@@ -6,6 +6,7 @@
 #include "ui/Interaction.h"
 #include "ui/ShellServices.h"
 
+#include <QDir>
 #include <QLocale>
 
 namespace zek {
@@ -36,7 +37,9 @@ bool LoadLanguageAndDevices(AppContext& app, UserInteraction& ui, bool programEn
         return false;
     }
     if (!app.devices.LiesTypDatei(app.typPath(app.languageCode()))) {
-        ui.error(programEnds ? text(app, 1004033) + "\n" + text(app, 1004036) : text(app, 1004033));
+        // When the program goes on, the message names the file instead of the end.
+        const QString typ = QDir::toNativeSeparators(app.typPath(app.languageCode()));
+        ui.error(text(app, 1004033) + "\n" + (programEnds ? text(app, 1004036) : typ));
         return false;
     }
     return true;
