@@ -1,3 +1,4 @@
+#include "DesktopStart.h"
 #include "PageFixture.h"
 #include "core/Cp1252.h"
 #include "io/ProjectFile.h"
@@ -6,7 +7,6 @@
 #include "ui/DesktopServices.h"
 #include "ui/MainWindow.h"
 #include "ui/Resources.h"
-#include "ui/StartUp.h"
 #include "ui/pages/PageFactory.h"
 #include "ui/pages/PageRules.h"
 #include "ui/pages/PageWidgets.h"
@@ -182,14 +182,30 @@ void fillPage(int kind, QWidget* page, const ProjectData& p) {
     }
 }
 
-// The texts and device tables of the build, and German in the settings.
-bool prepareProgramDir(const QString& path) {
-    const QDir bin(qEnvironmentVariable("ZEK_BIN_DIR"));
-    for (const QString& name : bin.entryList({"Xalto.zip", "*.TYP"}, QDir::Files))
-        QFile::copy(bin.filePath(name), QDir(path).filePath(name));
-    QFile ini(QDir(path).filePath("ZEK.INI"));
-    return ini.open(QIODevice::WriteOnly) && ini.write("[Optionen]\r\nSprache=zkdeu\r\n") > 0;
-}
+// The desktop program in German on a program folder of its own (the texts and device
+// tables of the build), with a scripted user.
+struct Desktop {
+    LocaleGuard locale;
+    QTemporaryDir dir;
+    std::unique_ptr<AppContext> app;
+    ScriptedInteraction ui;
+    std::unique_ptr<TZEKAppForm> window;
+
+    bool start() {
+        InitShellResources();
+        const QDir bin(qEnvironmentVariable("ZEK_BIN_DIR"));
+        for (const QString& name : bin.entryList({"Xalto.zip", "*.TYP"}, QDir::Files))
+            QFile::copy(bin.filePath(name), QDir(dir.path()).filePath(name));
+        QFile ini(QDir(dir.path()).filePath("ZEK.INI"));
+        if (!ini.open(QIODevice::WriteOnly) || ini.write("[Optionen]\r\nSprache=zkdeu\r\n") <= 0)
+            return false;
+        ini.close();
+        app = std::make_unique<AppContext>(dir.path());
+        window = StartDesktop(*app, ui, MakeDesktopServices(*app, ui, [this] { return window.get(); }));
+        return window != nullptr;
+    }
+    ~Desktop() { window.reset(); } // the window goes before the records
+};
 
 void clickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
@@ -261,24 +277,15 @@ class TestPagesEndToEnd : public QObject {
     Q_OBJECT
 private slots:
     void an_example_walked_in_any_order_keeps_every_change_through_save_and_open() {
-        InitShellResources();
-        LocaleGuard locale;
-        QTemporaryDir dir;
-        QVERIFY(prepareProgramDir(dir.path()));
-        const QString file = dir.filePath("reihe.Z20");
+        Desktop d;
+        QVERIFY(d.start());
+        AppContext& app = *d.app;
+        ScriptedInteraction& ui = d.ui;
+        TZEKAppForm* window = d.window.get();
+        const QString file = d.dir.filePath("reihe.Z20");
         QVERIFY(QFile::copy(QStringLiteral(ZEK_SOURCE_DIR "/data/examples/stahl_reihenschrank.Z20"), file));
-        AppContext app(dir.path());
         Project expected(app.settings.data());
         QVERIFY(ReadProjectFile(expected, app.settings.data(), file));
-
-        ScriptedInteraction ui;
-        std::unique_ptr<TZEKAppForm> window;
-        const ShellServices services = MakeDesktopServices(app, ui, [&window] { return window.get(); });
-        QVERIFY(PrepareStart(app, ui, services));
-        ForceDecimalComma();
-        window = std::make_unique<TZEKAppForm>(app, ui, services);
-        window->TranslateAll();
-        window->show();
         ui.setNextFileName(file);
         window->findChild<QAction*>("OpenBtn")->trigger();
         QListWidget* list = window->dataKindList();
@@ -321,7 +328,6 @@ private slots:
         QCOMPARE(shownReport(*window), before);
         QVERIFY(ui.errors.isEmpty());
         QVERIFY(ui.allAnswersUsed());
-        window.reset();
     }
 
     void every_page_filled_by_hand_gives_the_example_report_data() {
@@ -333,24 +339,14 @@ private slots:
     void every_page_filled_by_hand_gives_the_example_report() {
         QFETCH(QString, example);
         const QString examples = QStringLiteral(ZEK_SOURCE_DIR "/data/examples/");
-        InitShellResources();
-        LocaleGuard locale;
-        QTemporaryDir dir;
-        QVERIFY(prepareProgramDir(dir.path()));
-
-        AppContext app(dir.path());
+        Desktop d;
+        QVERIFY(d.start());
+        AppContext& app = *d.app;
+        ScriptedInteraction& ui = d.ui;
+        TZEKAppForm* window = d.window.get();
         Project expected(app.settings.data());
         QVERIFY(ReadProjectFile(expected, app.settings.data(), examples + example + ".Z20"));
         const ProjectData& p = expected.data();
-
-        ScriptedInteraction ui;
-        std::unique_ptr<TZEKAppForm> window;
-        const ShellServices services = MakeDesktopServices(app, ui, [&window] { return window.get(); });
-        QVERIFY(PrepareStart(app, ui, services));
-        ForceDecimalComma();
-        window = std::make_unique<TZEKAppForm>(app, ui, services);
-        window->TranslateAll();
-        window->show();
         window->findChild<QAction*>("NeuBtn")->trigger();
 
         // The loss mode decides which rows the list holds: fill the pages in list order.
@@ -364,7 +360,7 @@ private slots:
         }
 
         // Saved under the example's name, so the report names the same project file.
-        ui.setNextFileName(QDir(dir.path()).filePath(example + ".Z20"));
+        ui.setNextFileName(d.dir.filePath(example + ".Z20"));
         QVERIFY(window->commands().SaveProjectAs());
 
         // The device selection: tick as the example has it, then confirm.
@@ -397,7 +393,6 @@ private slots:
                          QStringLiteral("line %1: '%2' != '%3'").arg(i + 2).arg(shown.at(i), golden.at(i))));
         QCOMPARE(shown.size(), golden.size());
         QVERIFY(ui.errors.isEmpty());
-        window.reset();
     }
 };
 

@@ -1,3 +1,4 @@
+#include "DesktopStart.h"
 #include "FormChecks.h"
 #include "PageFixture.h"
 #include "core/Cp1252.h"
@@ -127,13 +128,8 @@ struct Shell {
     }
 
     bool start() {
-        if (!PrepareStart(*app, ui, services))
-            return false;
-        ForceDecimalComma();
-        window = std::make_unique<TZEKAppForm>(*app, ui, services);
-        window->TranslateAll();
-        window->show();
-        return true;
+        window = StartDesktop(*app, ui, services);
+        return window != nullptr;
     }
     bool startNew() { return start() && (find("NeuBtn")->trigger(), true); }
     void useRealPages() {
