@@ -23,7 +23,7 @@ class UserInteraction;
 
 inline constexpr int kMainHelpNumber = 12000;
 // The name of the list of data kinds for a screen reader.
-inline constexpr std::uint32_t kTextDatenart = 1013003;
+inline constexpr std::uint32_t kTextDatenart = 1014003;
 // The design width of the list of data kinds; it grows for longer entries.
 inline constexpr int kListWidth = 145;
 

@@ -10,7 +10,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Resources.h"
 #include "ui/StartUp.h"
-#include "ui/pages/Dl_auswa.h"
+#include "ui/pages/SelectionDialog.h"
 #include "ui/result/DruckerDlg.h"
 #include "ui/result/PrinterSystem.h"
 #include "ui/result/ResultCommands.h"

@@ -54,7 +54,7 @@ private:
 void NameAfter(QWidget* input, std::initializer_list<const QWidget*> parts, int row = 0);
 
 // The word before a row number in such names.
-inline constexpr std::uint32_t kTextZeile = 1013001;
+inline constexpr std::uint32_t kTextZeile = 1014001;
 
 // Flags of the button panel.
 enum ButtonFlag : unsigned { bfWeiter = 1, bfAbbruch = 2, bfHilfe = 4, bfZurueck = 8 };

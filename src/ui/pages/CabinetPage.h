@@ -9,7 +9,7 @@ namespace zek {
 class TRadioGroup;
 
 // The name of the installation group, which has no caption on the page.
-inline constexpr std::uint32_t kTextAufstellart = 1013002;
+inline constexpr std::uint32_t kTextAufstellart = 1014002;
 
 // Dimensions, wall material with its k value, and how the cabinet stands.
 class TSchaltschrankDlg : public TMDIChild {
