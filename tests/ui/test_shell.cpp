@@ -588,6 +588,15 @@ private slots:
             }
             TMessageForm box("?", MsgType::Warning, mbYesNoCancel | mbHelp, shell.app->language, {}, 0);
             faults << AcceleratorClashes(&box);
+            // The printer dialog, as the settings menu opens it.
+            QTimer::singleShot(0, [&faults] {
+                QWidget* printer = QApplication::activeModalWidget();
+                faults << AcceleratorClashes(printer) << UnnamedInputs(printer);
+                printer->close();
+            });
+            MakeDesktopServices(*shell.app, shell.ui, [&shell] {
+                return shell.window.get();
+            }).runDialog("printer");
             QVERIFY2(faults.isEmpty(), qPrintable(lang + ":\n" + faults.join("\n")));
         }
     }
