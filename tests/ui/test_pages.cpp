@@ -147,27 +147,48 @@ private slots:
     // ---- temperatures --------------------------------------------------------------
 
     void temperature_pairs_turn_red_and_are_swapped_on_leaving() {
-        PageFixture f;
-        TemperaturGroup& t = f.project.data().Temperatur;
-        t.MaxInnen = 30;
-        t.MinInnen = 40;
-        auto page = openPage(f, 4);
-        auto* maxSch = find<TSpinEdit>(page.get(), "MaxSchSpin");
-        auto* maxUmg = find<TSpinEdit>(page.get(), "MaxUmgSpin");
-        QCOMPARE(maxSch->palette().color(QPalette::Text), QColor(Qt::red));
-        QVERIFY(maxUmg->palette().color(QPalette::Text) != QColor(Qt::red));
+        // Each pair alone, both, and equal values (not reversed): {max, min} of the
+        // cabinet and of the ambient as stored, then as they must be stored again.
+        const struct {
+            int maxInnen, minInnen, maxAussen, minAussen;
+            int messages;
+        } cases[] = {
+            {30, 40, 35, 0, 1},
+            {40, 30, 5, 10, 1},
+            {30, 40, 5, 10, 2},
+            {30, 30, 10, 10, 0},
+        };
+        for (const auto& c : cases) {
+            PageFixture f;
+            TemperaturGroup& t = f.project.data().Temperatur;
+            t = {c.maxInnen, c.minInnen, c.maxAussen, c.minAussen, t.Wasser};
+            auto page = openPage(f, 4);
+            auto* maxSch = find<TSpinEdit>(page.get(), "MaxSchSpin");
+            auto* maxUmg = find<TSpinEdit>(page.get(), "MaxUmgSpin");
+            auto red = [](QWidget* w) { return w->palette().color(QPalette::Text) == QColor(Qt::red); };
+            QCOMPARE(red(maxSch), c.maxInnen < c.minInnen);
+            QCOMPARE(red(maxUmg), c.maxAussen < c.minAussen);
 
+            page->StoreData();
+            QCOMPARE(f.interaction.errors.size(), c.messages);
+            QCOMPARE(t.MaxInnen, std::max(c.maxInnen, c.minInnen));
+            QCOMPARE(t.MinInnen, std::min(c.maxInnen, c.minInnen));
+            QCOMPARE(t.MaxAussen, std::max(c.maxAussen, c.minAussen));
+            QCOMPARE(t.MinAussen, std::min(c.maxAussen, c.minAussen));
+            QVERIFY(!red(maxSch) && !red(maxUmg));
+        }
+    }
+
+    void temperature_typed_beyond_its_bound_reads_as_the_bound() {
+        PageFixture f;
+        auto page = openPage(f, 4);
+        auto* maxUmg = find<TSpinEdit>(page.get(), "MaxUmgSpin");
         maxUmg->selectAll();
         QTest::keyClick(maxUmg, Qt::Key_Delete);
         QTest::keyClicks(maxUmg, "80");
         QCOMPARE(maxUmg->text(), QString("80")); // corrected only when read or left
-
         page->StoreData();
-        QCOMPARE(f.interaction.errors.size(), 1);
-        QCOMPARE(t.MaxInnen, 40);
-        QCOMPARE(t.MinInnen, 30);
-        QCOMPARE(t.MaxAussen, 75);
-        QVERIFY(maxSch->palette().color(QPalette::Text) != QColor(Qt::red));
+        QCOMPARE(f.project.data().Temperatur.MaxAussen, 75);
     }
 
     // ---- loss ----------------------------------------------------------------------
