@@ -11,9 +11,10 @@ inline constexpr int kKindVerlust = 6;
 inline constexpr int kKindLeistungsschalter = 7;
 inline constexpr int kKindErgebnis = 18;
 
-// What the main window shows right of the list. The result report and the fax inquiry are
-// result-like views: they replace the pages, hide the list and lead back to data entry.
-enum class View { None, Page, Result, Fax };
+// What the main window shows right of the list. The result report, the fax inquiry and the
+// diagrams are result-like views: they replace the pages, hide the list and lead back to
+// data entry.
+enum class View { None, Page, Result, Fax, Diagram };
 
 inline bool isResultLike(View view) {
     return view != View::None && view != View::Page;

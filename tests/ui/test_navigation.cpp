@@ -19,7 +19,8 @@ QStringList kindTexts() {
 
 // One move of the user and what the window is to show afterwards.
 struct Move {
-    char op;  // c click(arg), n Weiter, p Zurück, d back to data entry, r/f result/fax command, h refill
+    char op;  // c click(arg), n Weiter, p Zurück, d back to data entry, r/f/g result/fax/diagram
+              // command, h refill
     int arg;  // row for c; for h: 1 hides the components
     int loss; // the record's loss mode at the move
     View view;
@@ -28,7 +29,7 @@ struct Move {
     bool replace;
 };
 
-constexpr View P = View::Page, R = View::Result, F = View::Fax, N = View::None;
+constexpr View P = View::Page, R = View::Result, F = View::Fax, G = View::Diagram, N = View::None;
 
 Navigation::Step play(Navigation& nav, const Move& m) {
     switch (m.op) {
@@ -44,7 +45,7 @@ Navigation::Step play(Navigation& nav, const Move& m) {
         nav.fill(kindTexts(), m.arg != 0);
         return {nav.view(), nav.kind(), false};
     default:
-        return nav.show(m.op == 'f' ? View::Fax : View::Result);
+        return nav.show(m.op == 'f' ? View::Fax : m.op == 'g' ? View::Diagram : View::Result);
     }
 }
 
@@ -103,6 +104,17 @@ TEST(Navigation, moves_lead_where_the_wizard_goes) {
          {'r', 0, 2, R, -1, 4, false},
          {'f', 0, 2, F, -1, 4, true},
          {'d', 0, 2, P, 4, 4, true}},
+        // The diagrams likewise: shown twice they are drawn once, they replace the report
+        // and the report them, and the way back leads to the page they were reached from.
+        {{'h', 0, 2, N, -1, -1, false},
+         {'c', 4, 2, P, 4, 4, true},
+         {'g', 0, 2, G, -1, 4, true},
+         {'g', 0, 2, G, -1, 4, false},
+         {'r', 0, 2, R, -1, 4, true},
+         {'g', 0, 2, G, -1, 4, true},
+         {'n', 0, 2, P, 5, 5, true},
+         {'g', 0, 2, G, -1, 5, true},
+         {'d', 0, 2, P, 5, 5, true}},
         // A refill keeps the highlighted row while the list still has it.
         {{'h', 0, 2, N, -1, -1, false}, {'c', 10, 2, P, 10, 10, true}, {'h', 1, 0, P, 10, -1, false}},
     };
