@@ -1,5 +1,8 @@
+#include "../report/DiagrammBeispiel.h"
+#include "../report/PdfText.h"
 #include "FakeTexts.h"
 #include "PageFixture.h"
+#include "report/chart/DiagrammDateien.h"
 #include "ui/result/DruckerDlg.h"
 #include "ui/result/ErgebnisDlg.h"
 #include "ui/result/PrinterSystem.h"
@@ -93,7 +96,8 @@ private slots:
             const char* answer; // file name given in the dialog; "-" no dialog
             A outcome;
             const char* file;
-            const char* printer; // where the job went
+            const char* printer;  // where the job went
+            bool diagram = false; // the diagrams on a landscape page instead of 60 lines
         } cases[] = {
             {true, "Tinte", 1, 20, "-", A::Gedruckt, "printer.pdf", "Faxtreiber"}, // printer at its position
             {true, "Tinte", -1, 20, "-", A::Gedruckt, "printer.pdf", "Tinte"},     // default printer
@@ -104,7 +108,14 @@ private slots:
             {false, "", -1, 20, "", A::Abgebrochen, "", ""},
             {false, "", 0, 20, "x/y.pdf", A::Fehler, "", ""},     // pdf folder missing
             {true, "Tinte", 0, 200, "-", A::Fehler, "", "Laser"}, // margins beyond the page
+            {true, "Tinte", 1, 20, "-", A::Gedruckt, "printer.pdf", "Faxtreiber", true},
+            // 110 + 20 mm of the 210 mm high page leave 80 mm for the diagrams, 111 + 20 mm too little.
+            {false, "", -1, 110, "b.pdf", A::PdfGespeichert, "b.pdf", "", true},
+            {false, "", -1, 111, "b.pdf", A::Fehler, "", "", true},
         };
+        const Diagramme diagramme = ErstelleDiagramme(test::diagrammProjekt(), test::diagrammKatalog());
+        const test::MapTexts texts;
+        const DiagrammTexte texte = LadeDiagrammTexte(texts);
         for (const auto& c : cases) {
             QTemporaryDir dir;
             FakePrinters system;
@@ -115,14 +126,20 @@ private slots:
             ScriptedInteraction ui;
             if (QString(c.answer) != "-")
                 ui.setNextFileName(*c.answer ? dir.filePath(c.answer) : QString());
+            const PrinterBlock b = block(quint16(c.oben), 20, c.index);
             const A r =
-                DruckeZeilen(std::vector<std::string>(60, "Zeile"), block(quint16(c.oben), 20, c.index),
-                             "C:\\P\\anlage.Z20", system, ui, test::MapTexts());
+                c.diagram ? DruckeDiagramm({diagramme, texte, {}}, b, "C:\\P\\anlage.Z20", system, ui, texts)
+                          : DruckeZeilen(std::vector<std::string>(60, "Zeile"), b, "C:\\P\\anlage.Z20",
+                                         system, ui, texts);
             QCOMPARE(int(r), int(c.outcome));
             QVERIFY(ui.allAnswersUsed());
             QCOMPARE(ui.errors.size(), c.outcome == A::Fehler ? 1 : 0);
             QCOMPARE(system.opened.value(0), *c.printer ? c.printer + QString("|ZEK 2.2 - anlage.Z20") : "");
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), *c.file ? QStringList{c.file} : QStringList());
+            if (*c.file) { // A4: 595 x 842 points, turned for the diagrams
+                const QStringList size = test::pdfInfo(dir.filePath(c.file), "Page size").split(' ');
+                QCOMPARE(size.value(0).toDouble() > size.value(2).toDouble(), c.diagram);
+            }
         }
     }
 

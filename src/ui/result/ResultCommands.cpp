@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/TextSource.h"
+#include "report/chart/DiagrammDateien.h"
 #include "report/print/Drucke.h"
 #include "ui/Interaction.h"
 #include "ui/result/DruckerDlg.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
+#include <functional>
 
 namespace zek {
 
@@ -21,11 +23,29 @@ QString text(const TextSource& texts, std::uint32_t number, const char* german) 
     return t.empty() ? QString::fromUtf8(german) : fromCp1252(t);
 }
 
+// What is printed: pages drawn on a paged device under a job title, and the paper's
+// orientation when they go into a PDF file instead.
+struct Vorlage {
+    QPageLayout::Orientation ausrichtung;
+    std::function<DruckErgebnis(QPagedPaintDevice& device, const QString& jobTitle)> drucke;
+};
+
+Vorlage zeilen(const std::vector<std::string>& lines, const PrinterBlock& block, const TextSource& texts) {
+    return {QPageLayout::Portrait, [&](QPagedPaintDevice& device, const QString& jobTitle) {
+                return Drucke(lines, block, jobTitle, device, texts);
+            }};
+}
+
+Vorlage diagramme(const Diagrammseite& seite, const PrinterBlock& block, const TextSource& texts) {
+    return {QPageLayout::Landscape, [&](QPagedPaintDevice& device, const QString& jobTitle) {
+                return DruckeDiagramme(seite, block, jobTitle, device, texts);
+            }};
+}
+
 // Asks for the PDF file and writes it; the proposal is the project's name with ".pdf",
 // in the project's folder.
-DruckAusgang alsPdf(const std::vector<std::string>& lines, const PrinterBlock& block,
-                    const QString& projectFileName, UserInteraction& ui, const TextSource& texts,
-                    const QString& title) {
+DruckAusgang alsPdf(const Vorlage& vorlage, const QString& projectFileName, UserInteraction& ui,
+                    const TextSource& texts, const QString& title) {
     QString directory;
     QString proposed = QStringLiteral("ZEK.pdf");
     if (!projectFileName.isEmpty()) {
@@ -41,7 +61,10 @@ DruckAusgang alsPdf(const std::vector<std::string>& lines, const PrinterBlock& b
         return DruckAusgang::Abgebrochen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    const DruckErgebnis r = DruckePdf(lines, block, DruckJobTitel(projectFileName), path, texts);
+    const QString jobTitle = DruckJobTitel(projectFileName);
+    const DruckErgebnis r = DruckeInPdf(path, vorlage.ausrichtung, texts, [&](QPagedPaintDevice& writer) {
+        return vorlage.drucke(writer, jobTitle);
+    });
     if (!r.ok) {
         ui.error(r.fehler);
         return DruckAusgang::Fehler;
@@ -76,6 +99,41 @@ QString ablehnung(const TextSource& texts, const QString& printer, const Drucker
     return message;
 }
 
+// The block's printer becomes the current one. A position that no longer exists prints on
+// the default printer; only a system without any printer leaves the PDF file.
+DruckAusgang drucke(const Vorlage& vorlage, const PrinterBlock& block, const QString& projectFileName,
+                    PrinterSystem& printers, UserInteraction& ui, const TextSource& texts) {
+    printers.setCurrentIndex(block.Index);
+    const QString name = printers.printerFor(block.Index);
+    const QString title = DruckJobTitel(projectFileName);
+    if (name.isEmpty())
+        return alsPdf(vorlage, projectFileName, ui, texts,
+                      text(texts, kTextKeinDruckerPdf, "Kein Drucker verfügbar: Ausdruck als PDF speichern"));
+    const auto nichtGedruckt = [&](const DruckerAntwort& antwort) {
+        ui.error(ablehnung(texts, name, antwort));
+        return DruckAusgang::Fehler;
+    };
+    const DruckerAntwort zustand = printers.printerState(name);
+    if (zustand.zustand != DruckerZustand::Bereit)
+        return nichtGedruckt(zustand);
+    const std::unique_ptr<DruckAuftrag> job = printers.openPrinter(name, title);
+    if (!job)
+        return nichtGedruckt({DruckerZustand::Fehler, {}});
+    const DruckErgebnis r = vorlage.drucke(job->device(), title);
+    if (!r.ok) {
+        ui.error(r.fehler);
+        return DruckAusgang::Fehler;
+    }
+    const DruckerAntwort antwort = job->submit();
+    if (antwort.zustand != DruckerZustand::Bereit)
+        return nichtGedruckt(antwort);
+    return DruckAusgang::Gedruckt;
+}
+
+QString pdfTitel(const TextSource& texts) {
+    return text(texts, kTextPdfTitel, "Als PDF speichern");
+}
+
 } // namespace
 
 TErgebnisDlg* CreateErgebnisView(FormContext& context, const std::vector<std::string>& lines,
@@ -88,38 +146,24 @@ TErgebnisDlg* CreateErgebnisView(FormContext& context, const std::vector<std::st
 DruckAusgang DruckeZeilen(const std::vector<std::string>& lines, const PrinterBlock& block,
                           const QString& projectFileName, PrinterSystem& printers, UserInteraction& ui,
                           const TextSource& texts) {
-    // The block's printer becomes the current one. A position that no longer exists
-    // prints on the default printer; only a system without any printer leaves the PDF file.
-    printers.setCurrentIndex(block.Index);
-    const QString name = printers.printerFor(block.Index);
-    const QString title = DruckJobTitel(projectFileName);
-    if (name.isEmpty())
-        return alsPdf(lines, block, projectFileName, ui, texts,
-                      text(texts, kTextKeinDruckerPdf, "Kein Drucker verfügbar: Ausdruck als PDF speichern"));
-    const auto nichtGedruckt = [&](const DruckerAntwort& antwort) {
-        ui.error(ablehnung(texts, name, antwort));
-        return DruckAusgang::Fehler;
-    };
-    const DruckerAntwort zustand = printers.printerState(name);
-    if (zustand.zustand != DruckerZustand::Bereit)
-        return nichtGedruckt(zustand);
-    const std::unique_ptr<DruckAuftrag> job = printers.openPrinter(name, title);
-    if (!job)
-        return nichtGedruckt({DruckerZustand::Fehler, {}});
-    const DruckErgebnis r = Drucke(lines, block, title, job->device(), texts);
-    if (!r.ok) {
-        ui.error(r.fehler);
-        return DruckAusgang::Fehler;
-    }
-    const DruckerAntwort antwort = job->submit();
-    if (antwort.zustand != DruckerZustand::Bereit)
-        return nichtGedruckt(antwort);
-    return DruckAusgang::Gedruckt;
+    return drucke(zeilen(lines, block, texts), block, projectFileName, printers, ui, texts);
 }
 
 DruckAusgang SpeichereAlsPdf(const std::vector<std::string>& lines, const PrinterBlock& block,
                              const QString& projectFileName, UserInteraction& ui, const TextSource& texts) {
-    return alsPdf(lines, block, projectFileName, ui, texts, text(texts, kTextPdfTitel, "Als PDF speichern"));
+    return alsPdf(zeilen(lines, block, texts), projectFileName, ui, texts, pdfTitel(texts));
+}
+
+DruckAusgang DruckeDiagramm(const Diagrammseite& seite, const PrinterBlock& block,
+                            const QString& projectFileName, PrinterSystem& printers, UserInteraction& ui,
+                            const TextSource& texts) {
+    return drucke(diagramme(seite, block, texts), block, projectFileName, printers, ui, texts);
+}
+
+DruckAusgang SpeichereDiagrammAlsPdf(const Diagrammseite& seite, const PrinterBlock& block,
+                                     const QString& projectFileName, UserInteraction& ui,
+                                     const TextSource& texts) {
+    return alsPdf(diagramme(seite, block, texts), projectFileName, ui, texts, pdfTitel(texts));
 }
 
 bool ZeigeDruckerDlg(FormContext& context, PrinterSystem& printers, QWidget* parent) {

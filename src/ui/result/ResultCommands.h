@@ -14,6 +14,7 @@ namespace zek {
 class PrinterSystem;
 class TextSource;
 class UserInteraction;
+struct Diagrammseite;
 struct FormContext;
 class TErgebnisDlg;
 
@@ -71,6 +72,15 @@ DruckAusgang DruckeZeilen(const std::vector<std::string>& lines, const PrinterBl
 // writes the lines there with the margins of the block.
 DruckAusgang SpeichereAlsPdf(const std::vector<std::string>& lines, const PrinterBlock& block,
                              const QString& projectFileName, UserInteraction& ui, const TextSource& texts);
+
+// The diagrams on one landscape page, on the printer of the block or into a PDF file the
+// user names, as DruckeZeilen and SpeichereAlsPdf do with lines.
+DruckAusgang DruckeDiagramm(const Diagrammseite& seite, const PrinterBlock& block,
+                            const QString& projectFileName, PrinterSystem& printers, UserInteraction& ui,
+                            const TextSource& texts);
+DruckAusgang SpeichereDiagrammAlsPdf(const Diagrammseite& seite, const PrinterBlock& block,
+                                     const QString& projectFileName, UserInteraction& ui,
+                                     const TextSource& texts);
 
 // The modal printer dialog "Drucker einrichten"; on OK both printer blocks are written
 // into the settings. Returns whether OK was pressed.
