@@ -2,9 +2,11 @@
 
 #include "core/Cp1252.h"
 #include "i18n/Help.h"
+#include "report/Diagramm.h"
 #include "report/Report.h"
 #include "report/Selection.h"
 #include "report/ZekCollection.h"
+#include "report/chart/DiagrammDateien.h"
 #include "ui/AppContext.h"
 #include "ui/FormContext.h"
 #include "ui/Interaction.h"
@@ -13,6 +15,7 @@
 #include "ui/pages/OptionsDialogs.h"
 #include "ui/pages/PageFactory.h"
 #include "ui/pages/SelectionDialog.h"
+#include "ui/result/DiagrammDlg.h"
 #include "ui/result/ErgebnisDlg.h"
 #include "ui/result/PrinterSystem.h"
 #include "ui/result/ResultCommands.h"
@@ -34,19 +37,27 @@ struct DesktopState {
     QPointer<HelpViewer> helpViewer;
 };
 
+Datum heute() {
+    const QDate today = QDate::currentDate();
+    return {today.day(), today.month(), today.year()};
+}
+
+// The diagrams of the project as a printed page shows them: the devices of the stored
+// selection, the texts of the language shown, the project's title lines with today's date.
+void mitDiagrammseite(const AppContext& app, const std::function<void(const Diagrammseite&)>& use) {
+    const Diagramme diagramme = ErstelleDiagramme(app.project.data(), app.devices);
+    const DiagrammTexte texte = LadeDiagrammTexte(app.language);
+    use({diagramme, texte,
+         DiagrammTitelzeilen(app.project.data(), app.language, app.projectFileName, heute())});
+}
+
 // The device selection dialog asks which of the candidates found go into the report; it
 // offers its cancel button only when the report is built for printing.
 std::optional<std::vector<std::string>> buildReport(AppContext& app, FormContext& form, QWidget* parent,
                                                     bool fax, bool cancelAllowed) {
     DialogDeviceSelector selector(form, parent);
-    const QDate today = QDate::currentDate();
-    ReportContext ctx{app.project.data(),
-                      app.settings.data(),
-                      app.language,
-                      app.devices,
-                      selector,
-                      toCp1252(app.projectFileName),
-                      Datum{today.day(), today.month(), today.year()}};
+    ReportContext ctx{app.project.data(), app.settings.data(),           app.language, app.devices,
+                      selector,           toCp1252(app.projectFileName), heute()};
     TZEKCollection lines;
     bool abbruch = cancelAllowed;
     if (fax)
@@ -109,6 +120,21 @@ ShellServices MakeDesktopServices(AppContext& app, UserInteraction& ui, std::fun
     s.savePdf = [&app, &ui](const std::vector<std::string>& lines, bool fax) {
         const PrinterBlock& block = fax ? app.settings.data().Fax : app.settings.data().Drucker;
         SpeichereAlsPdf(lines, block, app.projectFileName, ui, app.language);
+    };
+    s.createDiagramView = [&app, state](QWidget* parent) -> QWidget* {
+        return new TDiagrammDlg(*state->form, ErstelleDiagramme(app.project.data(), app.devices), parent);
+    };
+    s.printDiagram = [&app, &ui, state] {
+        mitDiagrammseite(app, [&](const Diagrammseite& seite) {
+            DruckeDiagramm(seite, app.settings.data().Drucker, app.projectFileName, state->printers, ui,
+                           app.language);
+        });
+    };
+    s.saveDiagramPdf = [&app, &ui] {
+        mitDiagrammseite(app, [&](const Diagrammseite& seite) {
+            SpeichereDiagrammAlsPdf(seite, app.settings.data().Drucker, app.projectFileName, ui,
+                                    app.language);
+        });
     };
     s.editOptions = [state, window](bool firstStart) { EditOptions(*state->form, window(), firstStart); };
     s.runDialog = [&app, state, window](const QString& which) {

@@ -7,6 +7,7 @@
 #include "ui/StartUp.h"
 #include "ui/base/LanguageForm.h"
 #include "ui/base/TranslateForm.h"
+#include "ui/result/DiagrammDlg.h"
 #include "ui/result/ErgebnisDlg.h"
 #include "ui/result/ResultCommands.h"
 
@@ -205,6 +206,7 @@ void TZEKAppForm::buildActions() {
         {&m_faxDruckBtn, "FaxDruckBtn", 8, "Faxanfrage drucken", "printfax"},
         {&m_hilfeBtn, "HilfeBtn", 9, "Hilfe", "help"},
         {&m_exitBtn, "ExitBtn", 10, "Beenden", "exit"},
+        {&m_diagrammBtn, "DiagrammBtn", 11, "Diagramm anzeigen", "chart"},
     };
     for (const Tool& t : tools) {
         QAction* a = action(t.name, QString::fromUtf8(t.hint), 0);
@@ -213,7 +215,8 @@ void TZEKAppForm::buildActions() {
         a->setProperty(kTagProperty, t.tag);
         *t.field = a;
     }
-    for (QAction* a : {m_saveBtn, m_datenBtn, m_ergAnzBtn, m_ergDruckBtn, m_faxAnzBtn, m_faxDruckBtn})
+    for (QAction* a :
+         {m_saveBtn, m_datenBtn, m_ergAnzBtn, m_ergDruckBtn, m_faxAnzBtn, m_faxDruckBtn, m_diagrammBtn})
         a->setEnabled(false);
 
     connect(m_neuBtn, &QAction::triggered, this, [this] { m_commands.New(); });
@@ -224,6 +227,7 @@ void TZEKAppForm::buildActions() {
     connect(m_ergDruckBtn, &QAction::triggered, this, [this] { printResult(false); });
     connect(m_faxAnzBtn, &QAction::triggered, this, [this] { showResult(true); });
     connect(m_faxDruckBtn, &QAction::triggered, this, [this] { printResult(true); });
+    connect(m_diagrammBtn, &QAction::triggered, this, [this] { showDiagram(); });
     connect(m_hilfeBtn, &QAction::triggered, this, [this] { help(3, 0); });
     connect(m_exitBtn, &QAction::triggered, this, &QWidget::close);
 }
@@ -270,6 +274,8 @@ void TZEKAppForm::buildMenus() {
     item(m_mnErgebnis, "MnEDrucken", "Ergebnis &drucken", 11022, [this] { printResult(false); });
     item(m_mnErgebnis, "MnEFaxAnzeigen", "&Fax-Anfrage anzeigen", 11023, [this] { showResult(true); });
     item(m_mnErgebnis, "MnEFaxDrucken", "Fax-A&nfrage drucken", 11024, [this] { printResult(true); });
+    item(m_mnErgebnis, kMnEDiagrammObjectName, QString::fromUtf8(kMnEDiagrammDesignText),
+         kMnEDiagrammHelpNumber, [this] { showDiagram(); });
     m_mnErgebnis->addSeparator();
     item(m_mnErgebnis, kMnEPdfObjectName, QString::fromUtf8(kMnEPdfDesignText), kMnEPdfHelpNumber,
          [this] { saveResultPdf(); });
@@ -343,7 +349,7 @@ void TZEKAppForm::buildToolBar() {
     for (QAction* a : {m_neuBtn, m_openBtn, m_saveBtn})
         add(a);
     m_toolBar->addSeparator();
-    for (QAction* a : {m_datenBtn, m_ergAnzBtn, m_ergDruckBtn, m_faxAnzBtn, m_faxDruckBtn})
+    for (QAction* a : {m_datenBtn, m_ergAnzBtn, m_ergDruckBtn, m_faxAnzBtn, m_faxDruckBtn, m_diagrammBtn})
         add(a);
     m_toolBar->addSeparator();
     add(m_hilfeBtn);
@@ -514,10 +520,29 @@ void TZEKAppForm::previousPage() {
 }
 
 void TZEKAppForm::showResult(bool fax) {
+    showResultLike(fax ? View::Fax : View::Result);
+}
+
+void TZEKAppForm::showDiagram() {
+    showResultLike(View::Diagram);
+}
+
+void TZEKAppForm::showResultLike(View view) {
     if (!m_app.projectOpen)
         return;
     storeCurrentPage();
-    presentResult(m_nav.show(fax ? View::Fax : View::Result));
+    presentResult(m_nav.show(view));
+}
+
+QWidget* TZEKAppForm::createReportView(bool fax) {
+    std::vector<std::string> lines;
+    if (m_services.buildReport)
+        if (auto built = m_services.buildReport(fax, false))
+            lines = std::move(*built);
+    QWidget* view = m_services.createResultView ? m_services.createResultView(lines, fax, m_area) : nullptr;
+    if (view)
+        view->setWindowTitle(text(fax ? 1004016 : 1004014));
+    return view;
 }
 
 void TZEKAppForm::presentResult(const Navigation::Step& step) {
@@ -525,22 +550,19 @@ void TZEKAppForm::presentResult(const Navigation::Step& step) {
     m_list->setVisible(false);
     if (!step.replace && m_current)
         return;
-    const bool fax = step.view == View::Fax;
-    std::vector<std::string> lines;
-    if (m_services.buildReport)
-        if (auto built = m_services.buildReport(fax, false))
-            lines = std::move(*built);
-    QWidget* view = m_services.createResultView ? m_services.createResultView(lines, fax, m_area) : nullptr;
-    if (view) {
-        view->setWindowTitle(text(fax ? 1004016 : 1004014));
-        if (auto* ergebnis = qobject_cast<TErgebnisDlg*>(view)) {
-            connect(ergebnis, &TErgebnisDlg::dataEntryRequested, this, &TZEKAppForm::DatenBtnClick);
-            ergebnis->setViewButtons(m_ergAnzBtn, m_faxAnzBtn, fax);
-        } else {
-            view->installEventFilter(this);
-            for (QWidget* w : view->findChildren<QWidget*>())
-                w->installEventFilter(this);
-        }
+    QWidget* view = nullptr;
+    if (step.view != View::Diagram)
+        view = createReportView(step.view == View::Fax);
+    else if (m_services.createDiagramView)
+        view = m_services.createDiagramView(m_area);
+    if (auto* ergebnis = qobject_cast<TErgebnisDlg*>(view)) {
+        connect(ergebnis, &TErgebnisDlg::dataEntryRequested, this, &TZEKAppForm::DatenBtnClick);
+        ergebnis->setViewButtons(m_ergAnzBtn, m_faxAnzBtn, step.view == View::Fax);
+    } else if (view) {
+        // Esc in any other view goes back to data entry too.
+        view->installEventFilter(this);
+        for (QWidget* w : view->findChildren<QWidget*>())
+            w->installEventFilter(this);
     }
     if (m_current && m_current != view)
         releaseLater(m_current);
@@ -558,6 +580,11 @@ void TZEKAppForm::printResult(bool fax) {
     if (!m_app.projectOpen)
         return;
     storeCurrentPage();
+    if (!fax && m_nav.view() == View::Diagram) {
+        if (m_services.printDiagram)
+            m_services.printDiagram();
+        return;
+    }
     if (!m_services.buildReport || !m_services.print)
         return;
     if (auto lines = m_services.buildReport(fax, true))
@@ -565,9 +592,16 @@ void TZEKAppForm::printResult(bool fax) {
 }
 
 void TZEKAppForm::saveResultPdf() {
-    if (!m_app.projectOpen || !m_services.buildReport || !m_services.savePdf)
+    if (!m_app.projectOpen)
         return;
     storeCurrentPage();
+    if (m_nav.view() == View::Diagram) {
+        if (m_services.saveDiagramPdf)
+            m_services.saveDiagramPdf();
+        return;
+    }
+    if (!m_services.buildReport || !m_services.savePdf)
+        return;
     // The inquiry when it is shown, the result report otherwise.
     const bool fax = m_nav.view() == View::Fax;
     if (auto lines = m_services.buildReport(fax, true))
@@ -587,6 +621,7 @@ void TZEKAppForm::updateViewButtons() {
         return;
     m_ergAnzBtn->setEnabled(m_nav.view() != View::Result);
     m_faxAnzBtn->setEnabled(m_nav.view() != View::Fax);
+    m_diagrammBtn->setEnabled(m_nav.view() != View::Diagram);
 }
 
 void TZEKAppForm::editOptions() {
@@ -659,8 +694,8 @@ void TZEKAppForm::enterDataEntry() {
     m_list->setVisible(true);
     clearListSelection();
     m_datenBtn->setEnabled(false);
-    for (QAction* a : {m_ergAnzBtn, m_ergDruckBtn, m_faxAnzBtn, m_faxDruckBtn, m_saveBtn, m_mnDSpeichern,
-                       m_mnDSpeichernUnter})
+    for (QAction* a : {m_ergAnzBtn, m_ergDruckBtn, m_faxAnzBtn, m_faxDruckBtn, m_diagrammBtn, m_saveBtn,
+                       m_mnDSpeichern, m_mnDSpeichernUnter})
         a->setEnabled(true);
     m_mnErgebnis->menuAction()->setEnabled(true);
     m_app.projectOpen = true;

@@ -92,6 +92,9 @@ public:
     void nextPage();
     void previousPage();
     void showResult(bool fax);
+    void showDiagram();
+    // "Ergebnis drucken" prints the diagrams while they are shown; "Als PDF speichern"
+    // saves the view shown.
     void printResult(bool fax);
     void saveResultPdf();
     void DatenBtnClick();
@@ -136,7 +139,9 @@ private:
     // was a key in the list, which keeps it for the next move.
     void goToRow(int row, bool focusPage);
     void presentPage(const Navigation::Step& step, bool focusPage);
+    void showResultLike(View view);
     void presentResult(const Navigation::Step& step);
+    QWidget* createReportView(bool fax);
     void renderList();
     QString projectStatus() const;
     void showPage(QWidget* page, bool fill);
@@ -159,7 +164,7 @@ private:
 
     QAction *m_neuBtn = nullptr, *m_openBtn = nullptr, *m_saveBtn = nullptr, *m_datenBtn = nullptr;
     QAction *m_ergAnzBtn = nullptr, *m_ergDruckBtn = nullptr, *m_faxAnzBtn = nullptr,
-            *m_faxDruckBtn = nullptr;
+            *m_faxDruckBtn = nullptr, *m_diagrammBtn = nullptr;
     QAction *m_hilfeBtn = nullptr, *m_exitBtn = nullptr;
     QAction *m_mnDSpeichern = nullptr, *m_mnDSpeichernUnter = nullptr;
 

@@ -28,6 +28,11 @@ struct ShellServices {
     std::function<void(const std::vector<std::string>& lines, bool fax)> print;
     // Writes the lines into a PDF file the user names.
     std::function<void(const std::vector<std::string>& lines, bool fax)> savePdf;
+    // The diagrams of the project with the devices of its stored selection, as a view;
+    // printed with the result printer settings, or written into a PDF file the user names.
+    std::function<QWidget*(QWidget* parent)> createDiagramView;
+    std::function<void()> printDiagram;
+    std::function<void()> saveDiagramPdf;
 
     // The options dialog; firstStart disables Abbruch and Hilfe.
     std::function<void(bool firstStart)> editOptions;

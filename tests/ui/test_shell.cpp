@@ -1,3 +1,4 @@
+#include "../report/PdfText.h"
 #include "DesktopStart.h"
 #include "FormChecks.h"
 #include "PageFixture.h"
@@ -16,6 +17,7 @@
 #include "ui/pages/PageFactory.h"
 #include "ui/pages/PageWidgets.h"
 #include "ui/pages/PersonProjectPages.h"
+#include "ui/result/DiagrammDlg.h"
 #include "ui/result/ErgebnisDlg.h"
 #include "ui/result/ResultCommands.h"
 
@@ -33,6 +35,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -72,7 +76,7 @@ struct Shell {
     ShellServices services;
     std::unique_ptr<FormContext> form;
     std::unique_ptr<TZEKAppForm> window;
-    int resultBuilds = 0, faxBuilds = 0, optionsRuns = 0, printers = 0;
+    int resultBuilds = 0, faxBuilds = 0, diagramViews = 0, optionsRuns = 0, printers = 0;
     bool optionsFirstStart = false;
     bool cancelSelection = false;    // the user cancels the selection where allowed
     std::vector<bool> cancelOffered; // per report built: could the selection be cancelled
@@ -105,6 +109,15 @@ struct Shell {
         services.createResultView = [this](const std::vector<std::string>& lines, bool, QWidget* p) {
             return CreateErgebnisView(*form, lines, p);
         };
+        // The diagrams as the desktop program draws them; their printing is counted.
+        services.createDiagramView = [this, create = MakeDesktopServices(*app, ui, [this] {
+                                                         return window.get();
+                                                     }).createDiagramView](QWidget* p) {
+            ++diagramViews;
+            return create(p);
+        };
+        services.printDiagram = [this] { printed.push_back("diagram"); };
+        services.saveDiagramPdf = [this] { printed.push_back("diagram pdf"); };
         services.editOptions = [this](bool firstStart) {
             ++optionsRuns;
             optionsFirstStart = firstStart;
@@ -334,7 +347,8 @@ private slots:
         QVERIFY(shell.start());
         QListWidget* list = shell.window->dataKindList();
         QVERIFY(!list->isVisible());
-        for (const char* name : {"SaveBtn", "DatenBtn", "ErgAnzBtn", "FaxDruckBtn", "MnDSpeichern"})
+        for (const char* name :
+             {"SaveBtn", "DatenBtn", "ErgAnzBtn", "FaxDruckBtn", "DiagrammBtn", "MnDSpeichern"})
             QVERIFY2(!shell.find(name)->isEnabled(), name);
         QVERIFY(!shell.find<QMenu>("MnErgebnis")->menuAction()->isEnabled());
 
@@ -342,7 +356,8 @@ private slots:
         QVERIFY(list->isVisible());
         QCOMPARE(list->count(), 19);
         QCOMPARE(list->currentRow(), -1);
-        for (const char* name : {"SaveBtn", "ErgAnzBtn", "FaxDruckBtn", "MnDSpeichern", "MnDSpeichernUnter"})
+        for (const char* name :
+             {"SaveBtn", "ErgAnzBtn", "FaxDruckBtn", "DiagrammBtn", "MnDSpeichern", "MnDSpeichernUnter"})
             QVERIFY2(shell.find(name)->isEnabled(), name);
         QVERIFY(!shell.find("DatenBtn")->isEnabled());
         QCOMPARE(shell.find<QLabel>("StatusLabel")->text(), shell.text(1004015));
@@ -457,6 +472,67 @@ private slots:
         QCOMPARE(shell.shown()->objectName(), QString("VerlustDlg"));
     }
 
+    void the_diagrams_are_a_view_like_the_result_that_prints_in_its_place() {
+        Shell shell;
+        std::vector<std::pair<int, int>> helped;
+        shell.services.help = [&](int command, int data) { helped.emplace_back(command, data); };
+        QVERIFY(shell.startNew());
+        shell.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shell.window.get()));
+        shell.clickRow(4);
+        auto* button = shell.find<QToolButton>("DiagrammBtn");
+        QTest::mouseClick(button, Qt::LeftButton);
+        auto* view = qobject_cast<TDiagrammDlg*>(shell.window->currentDialog());
+        QVERIFY(view);
+        QVERIFY(!shell.list()->isVisible() && shell.find("DatenBtn")->isEnabled());
+        QVERIFY(!button->isEnabled() && shell.find("ErgAnzBtn")->isEnabled());
+        // What the picture shows, for a screen reader: a new project needs no device.
+        QCOMPARE(view->Bild->accessibleName(), shell.text(kTextDiagramm));
+        QVERIFY(view->Bild->accessibleDescription().startsWith(shell.text(1012055) + "\n"));
+        shell.find("MnEDiagramm")->trigger(); // shown already: drawn once
+        QCOMPARE(shell.window->currentDialog(), view);
+        QCOMPARE(shell.diagramViews, 1);
+
+        // "Ergebnis drucken" and "Als PDF speichern" take the diagrams while they are shown;
+        // the inquiry stays the inquiry. F1 shows their topic.
+        shell.find("ErgDruckBtn")->trigger();
+        shell.find("FaxDruckBtn")->trigger();
+        shell.find(kMnEPdfObjectName)->trigger();
+        QCOMPARE(shell.printed, (std::vector<std::string>{"diagram", "inquiry", "diagram pdf"}));
+        QCOMPARE(shell.resultBuilds, 0);
+        shell.find("MnHKontexthilfe")->trigger();
+        QCOMPARE(helped.back(), std::pair(1, kDiagrammDlgHelpNumber));
+
+        // The report replaces them and they the report; Esc on them leads back to the page.
+        shell.find("ErgAnzBtn")->trigger();
+        Shell::flush();
+        QVERIFY(button->isEnabled() && !shell.find("ErgAnzBtn")->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        Shell::flush();
+        QVERIFY(!button->isEnabled() && shell.find("ErgAnzBtn")->isEnabled() &&
+                shell.find("FaxAnzBtn")->isEnabled());
+        view = qobject_cast<TDiagrammDlg*>(shell.window->currentDialog());
+        QVERIFY(view && view->Bild->hasFocus());
+        QTest::keyClick(view->Bild, Qt::Key_Escape);
+        QTRY_VERIFY(shell.list()->isVisible());
+        QCOMPARE(shell.page()->kind, 4);
+        QVERIFY(button->isEnabled() && !shell.find("DatenBtn")->isEnabled());
+
+        // The desktop program prints them with the result printer's margins: margins that
+        // leave no room are refused, the shipped ones give a page under the project's title.
+        const ShellServices desktop =
+            MakeDesktopServices(*shell.app, shell.ui, [&] { return shell.window.get(); });
+        shell.app->settings.data().Drucker.ObererRand = 150;
+        shell.ui.setNextFileName(shell.path("eng.pdf"));
+        desktop.saveDiagramPdf();
+        QCOMPARE(shell.ui.errors, QStringList{shell.text(1010002)});
+        shell.app->settings.data().Drucker.ObererRand = 10;
+        shell.ui.setNextFileName(shell.path("d.pdf"));
+        desktop.saveDiagramPdf();
+        QVERIFY(test::pdfPages(shell.path("d.pdf")).value(0).startsWith(shell.text(1012040)));
+        QVERIFY(!QFile::exists(shell.path("eng.pdf")));
+    }
+
     void language_switch_stores_and_translates_each_form_by_its_own_texts() {
         Shell shell;
         shell.useRealPages();
@@ -561,11 +637,23 @@ private slots:
             QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
             QVERIFY(list->width() >= kListWidth);
             faults << UnnamedInputs(shell.window.get());
+            // The toolbar's buttons are named by their hints in the language shown.
+            for (QToolButton* b : shell.find<QToolBar>("SpeedPanel")->findChildren<QToolButton*>())
+                if (const auto tag = b->property("tag").toUInt(); tag > 0) {
+                    const QString name = QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+                    if (name != shell.text(120000001u + 10u * tag))
+                        faults << b->objectName() + " is named " + name;
+                }
             // Each page inside the main window, whose menu titles take accelerators too.
             for (int row = 0; row < kDataPageCount; ++row) {
                 shell.clickRow(row);
                 faults << AcceleratorClashes(shell.shown(), menuTitles) << UnnamedInputs(shell.shown());
             }
+            shell.find("DiagrammBtn")->trigger();
+            faults << UnnamedInputs(shell.shown());
+            if (shell.shown()->findChild<DiagrammBild*>()->accessibleName() != shell.text(kTextDiagramm))
+                faults << "the diagrams have no name";
+            shell.find("DatenBtn")->trigger();
             // Every kind of a power supply fits its list, and the chosen one stands out
             // while the focus is elsewhere.
             shell.clickRow(14);

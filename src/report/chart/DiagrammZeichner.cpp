@@ -280,6 +280,10 @@ QString geraeteText(const Geraetekurve& g, const DiagrammTexte& t) {
         .arg(fromCp1252(g.artikel), t.grenztemperatur, grenzeText(g, t));
 }
 
+QString tragbarText(const Innentemperaturdiagramm& d, const DiagrammTexte& t) {
+    return t.tragbar + QLatin1Char(' ') + (d.tragbarerVerlustW ? watt(*d.tragbarerVerlustW) : t.keine);
+}
+
 void zeichneGeraet(QPainter& painter, const Abbildung& m, const Reservediagramm& d, const Geraetekurve& g,
                    const Stil& stil, std::size_t nummer, double em) {
     painter.setPen(stil.pen);
@@ -445,8 +449,7 @@ void ZeichneInnentemperaturdiagramm(QPainter& painter, const QRectF& rahmen, con
         {kurve, t.innenKurve, false},
         {zulaessig, t.zulaessig + QLatin1Char(' ') + grad(d.maxInnen), false},
         {verlust, verlustText, true},
-        {tragbar, t.tragbar + QLatin1Char(' ') + (d.tragbarerVerlustW ? watt(*d.tragbarerVerlustW) : t.keine),
-         true}};
+        {tragbar, tragbarText(d, t), true}};
 
     zeichneDiagramm(
         painter, rahmen, x, y, {t.innenTitel, t.achseVerlust, t.achseInnen}, eintraege,
@@ -505,6 +508,15 @@ void ZeichneDiagramme(QPainter& painter, const QRectF& rahmen, const Diagramme& 
     ZeichneReservediagramm(painter, reserve, d.reserve, texte);
     ZeichneInnentemperaturdiagramm(painter, innen, d.innentemperatur, texte);
     painter.restore();
+}
+
+QStringList DiagrammKernaussagen(const Diagramme& d, const DiagrammTexte& texte) {
+    QStringList lines;
+    for (const Geraetekurve& g : d.reserve.geraete)
+        lines << geraeteText(g, texte);
+    if (d.reserve.geraete.empty())
+        lines << texte.keineGeraete;
+    return lines << tragbarText(d.innentemperatur, texte);
 }
 
 Achse RundeAchse(double min, double max, int teile) {

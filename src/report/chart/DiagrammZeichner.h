@@ -32,4 +32,9 @@ void ZeichneInnentemperaturdiagramm(QPainter& painter, const QRectF& rahmen, con
 void ZeichneDiagramme(QPainter& painter, const QRectF& rahmen, const Diagramme& d, const DiagrammTexte& texte,
                       const QStringList& titelzeilen);
 
+// What the diagrams tell, one line each as their legends word it: every device with its
+// limit temperature, and the loss the bare cabinet carries. For a screen reader, which
+// cannot read a picture.
+QStringList DiagrammKernaussagen(const Diagramme& d, const DiagrammTexte& texte);
+
 } // namespace zek

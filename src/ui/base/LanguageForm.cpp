@@ -128,6 +128,16 @@ void TMDIChild::makePage() {
     m_content->insertSpacing(1, 6);
 }
 
+void TMDIChild::makeViewPage() {
+    makePage();
+    m_heading->hide();
+    for (int i = m_content->count() - 1; i >= 0; --i)
+        if (m_content->itemAt(i)->spacerItem())
+            delete m_content->takeAt(i);
+    m_content->setContentsMargins(0, 0, 0, 0);
+    m_content->setSpacing(0);
+}
+
 void TMDIChild::focusFirstField() {
     for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
         if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled()) {

@@ -114,6 +114,8 @@ protected:
     virtual void FormActivate() {}
     // Turns the form into a page of the main window: no frame, no window of its own.
     void makePage();
+    // A page that one view fills whole: no caption line above it, no margins around it.
+    void makeViewPage();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -22,16 +21,9 @@ QFont ErgebnisSchrift(int pixelHeight) {
 TErgebnisDlg::TErgebnisDlg(FormContext& context, QWidget* parent)
     : TMDIChild(context, kErgebnisDlgHelpNumber, parent) {
     setObjectName(QStringLiteral("ErgebnisDlg"));
-    makePage();
-    setAttribute(Qt::WA_DeleteOnClose);
     // The text box fills the view: no frame, no caption line above it.
-    if (auto* heading = findChild<QLabel*>(QStringLiteral("CaptionLabel")))
-        heading->hide();
-    for (int i = contentLayout()->count() - 1; i >= 0; --i)
-        if (contentLayout()->itemAt(i)->spacerItem())
-            delete contentLayout()->takeAt(i);
-    contentLayout()->setContentsMargins(0, 0, 0, 0);
-    contentLayout()->setSpacing(0);
+    makeViewPage();
+    setAttribute(Qt::WA_DeleteOnClose);
 
     ErgebnisMemo = new QPlainTextEdit(this);
     ErgebnisMemo->setObjectName(QStringLiteral("ErgebnisMemo"));
