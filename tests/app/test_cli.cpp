@@ -57,6 +57,11 @@ protected:
                 QString::fromUtf8(p.readAllStandardError())};
     }
     QString path(const QString& name) const { return m_dir.filePath(name); }
+    // Removes the file that a command of projectCommands() writes, if it writes one;
+    // whether it was written.
+    bool removeOutput(const QStringList& command) const {
+        return command.size() > 2 && QFile::remove(path(command.last()));
+    }
     void write(const QString& name, const QByteArray& bytes) const {
         QFile f(path(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
@@ -69,9 +74,13 @@ protected:
     QTemporaryDir m_dir;
 };
 
-// The four commands that read projects, on one file.
+// The commands that read projects, on one file.
 std::vector<QStringList> projectCommands(const QString& file) {
-    return {{"report", file}, {"balance", file}, {"summary", file}, {"convert", file, "neu.Z20"}};
+    return {{"report", file},
+            {"balance", file},
+            {"summary", file},
+            {"convert", file, "neu.Z20"},
+            {"chart", file, "--svg", "neu.svg"}};
 }
 
 TEST_F(Cli, a_file_that_holds_no_project_fails_in_every_command) {
@@ -101,7 +110,7 @@ TEST_F(Cli, a_file_that_holds_no_project_fails_in_every_command) {
             if (command[0] == "summary" && !f.message.isEmpty()) { // an error row
                 EXPECT_TRUE(o.out.contains(f.message.toUtf8())) << o.out.data();
             }
-            EXPECT_EQ(QFile::remove(path("neu.Z20")), command[0] == "convert" && f.message.isEmpty());
+            EXPECT_EQ(removeOutput(command), command.size() > 2 && f.message.isEmpty());
         }
     }
 }
@@ -126,13 +135,13 @@ TEST_F(Cli, values_no_page_accepts_are_named_and_refused_with_strict) {
                 line = line.section(": ", 1);
             EXPECT_EQ(lines.mid(0, 3), warnings);
             EXPECT_EQ(lines.size(), strict ? 4 : 3);
-            EXPECT_EQ(QFile::remove(path("neu.Z20")), command[0] == "convert" && !strict);
+            EXPECT_EQ(removeOutput(command), command.size() > 2 && !strict);
         }
         for (const QStringList& command : projectCommands("gerade.Z20")) {
             const Outcome o = run(QStringList(command) << (strict ? QStringList{"--strict"} : QStringList{}));
             EXPECT_EQ(o.code, 0) << command.join(' ').toStdString();
             EXPECT_EQ(o.err, "");
-            QFile::remove(path("neu.Z20"));
+            removeOutput(command);
         }
     }
 }
@@ -142,6 +151,7 @@ TEST_F(Cli, output_that_does_not_arrive_ends_with_code_1) {
                                     {"report", "k.Z20"},
                                     {"report", "k.Z20", "--pdf", "-"},
                                     {"balance", "k.Z20", "--json"},
+                                    {"chart", "k.Z20", "--png", "-"},
                                     {"text", "1004009"},
                                     {"report", "--help"},
                                     {"help"}};
@@ -173,6 +183,8 @@ TEST_F(Cli, special_files_and_the_input_are_never_replaced) {
         {{"report", "k.Z20", "--pdf", "fifo"}, "fifo is not a regular file"},
         {{"report", "k.Z20", "--pdf=zur_fifo"}, "zur_fifo is not a regular file"},
         {{"report", "k.Z20", "--pdf", "gleich.Z20"}, "gleich.Z20 is the input file"},
+        {{"chart", "k.Z20", "--svg", "fifo"}, "fifo is not a regular file"},
+        {{"chart", "k.Z20", "--pdf=gleich.Z20"}, "gleich.Z20 is the input file"},
         {{"convert", "k.Z20", "fifo"}, "fifo is not a regular file"},
         {{"convert", "k.Z20", "./k.Z20"}, "./k.Z20 is the input file"},
         {{"convert", "k.Z20", "gleich.Z20"}, "gleich.Z20 is the input file"},
@@ -204,6 +216,7 @@ TEST_F(Cli, an_unknown_language_is_wrong_use_in_every_command_and_help_tells_the
                                     {"balance", "k.Z20"},
                                     {"summary", "k.Z20"},
                                     {"convert", "k.Z20", "neu.Z20"},
+                                    {"chart", "k.Z20", "--svg", "neu.svg"},
                                     {"text", "1004009"}};
     for (const QStringList& command : commands) {
         SCOPED_TRACE(command.join(' ').toStdString());
@@ -233,6 +246,14 @@ TEST_F(Cli, messages_speak_the_language_asked_for_and_tell_why) {
         {{"convert", "fehlt.Z20", "neu.Z20", "--lang", "zkfra"}, 1, "Le fichier fehlt.Z20 n'existe pas."},
         {{"summary", "ordner.Z20", "--lang", "zkeng"}, 1, "ordner.Z20 is a folder, not a file."},
         {{"balance", "--lang", "zkeng"}, 2, "exactly one project file is needed"},
+        // One output of the diagrams, not none and not two.
+        {{"chart", "k.Z20", "--lang", "zkeng"},
+         2,
+         "exactly one of the options --svg, --png and --pdf is needed"},
+        {{"chart", "k.Z20", "--svg", "a.svg", "--png", "a.png", "--lang", "zkeng"},
+         2,
+         "exactly one of the options --svg, --png and --pdf is needed"},
+        {{"chart", "k.Z20", "--pdf", "k.pdf", "--date", "31.4.2026"}, 2, "das Datum 31.4.2026 gibt es nicht"},
         {{"report", "k.Z20", "--date", "29.2.2027"}, 2, "das Datum 29.2.2027 gibt es nicht"},
         {{"report", "k.Z20", "--date", "29.2.2028"}, 0, ""},
         {{"report", "k.Z20", "--date", "1.12.99999", "--lang", "zkeng"},
@@ -259,7 +280,7 @@ TEST_F(Cli, options_take_their_value_after_a_blank_or_an_equals_sign_and_help_na
     EXPECT_TRUE(
         flag.err.startsWith("zek-cli report: option --fax takes no value\nusage: zek-cli report PROJECT"));
 
-    for (const char* command : {"balance", "convert", "report", "summary", "text"}) {
+    for (const char* command : {"balance", "chart", "convert", "report", "summary", "text"}) {
         SCOPED_TRACE(command);
         const Outcome help = run({"help", command});
         EXPECT_EQ(help.out, run({command, "--help"}).out);

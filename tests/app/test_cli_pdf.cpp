@@ -1,5 +1,8 @@
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -72,7 +75,7 @@ TEST(CliPdf, report_and_inquiry_go_into_the_pdf_line_by_line_with_the_margins_of
     EXPECT_TRUE(message.contains("Die PDF-Datei konnte nicht geschrieben werden")) << message.toStdString();
 }
 
-// The PDF library is loaded only for --pdf: without it (or with a file of its name that is
+// The PDF library is loaded only for --pdf and chart: without it (or with a file of its name that is
 // no library) every other command still works, and --pdf says what is missing.
 TEST(CliPdf, a_missing_pdf_library_is_program_data_missing_and_touches_no_other_command) {
     const QString bin = qEnvironmentVariable("ZEK_BIN_DIR");
@@ -90,11 +93,59 @@ TEST(CliPdf, a_missing_pdf_library_is_program_data_missing_and_touches_no_other_
             library.write("no library");
         }
         EXPECT_EQ(run(cli, report).first, 0);
-        for (const QString& target : {dir.filePath("out.pdf"), QString("-")}) {
-            const auto [rc, message] = run(cli, report + QStringList{"--pdf", target});
+        const std::pair<QStringList, const char*> drawing[] = {
+            {report + QStringList{"--pdf", dir.filePath("out.pdf")}, "needs the PDF library beside zek-cli"},
+            {report + QStringList{"--pdf", "-"}, "needs the PDF library beside zek-cli"},
+            {QStringList{"chart", report[1], "--lang", "zkeng", "--svg", dir.filePath("out.pdf")},
+             "need the drawing library beside"},
+        };
+        for (const auto& [args, why] : drawing) {
+            const auto [rc, message] = run(cli, args);
             EXPECT_EQ(rc, 3) << message.toStdString();
-            EXPECT_TRUE(message.contains("needs the PDF library beside zek-cli")) << message.toStdString();
+            EXPECT_TRUE(message.contains(why)) << message.toStdString();
             EXPECT_FALSE(QFile::exists(dir.filePath("out.pdf")));
         }
     }
+}
+
+// Every device the diagrams draw is labelled with the limit temperature that balance --json
+// gives it, in the SVG as in the PDF, and the PNG is an A4 landscape page at 150 dpi.
+TEST(CliPdf, chart_labels_each_drawn_device_with_the_limit_of_balance_json) {
+    const QString cli = qEnvironmentVariable("ZEK_BIN_DIR") + "/zek-cli";
+    const QString project = ZEK_SOURCE_DIR "/data/examples/stahl_reihenschrank.Z20";
+    QTemporaryDir dir;
+    const QStringList common{"chart", project, "--lang", "zkeng"};
+    ASSERT_EQ(run(cli, common + QStringList{"--svg", dir.filePath("d.svg")}).first, 0);
+    ASSERT_EQ(run(cli, common + QStringList{"--pdf=" + dir.filePath("d.pdf")}).first, 0);
+    QProcess png;
+    png.start(cli, common + QStringList{"--png", "-"});
+    png.waitForFinished(120000);
+    // The PNG header: its size stands in the IHDR chunk, big-endian, from byte 16 on.
+    const QByteArray header = png.readAllStandardOutput().left(24);
+    ASSERT_TRUE(header.startsWith("\x89PNG"));
+    EXPECT_EQ(QByteArray::fromHex("000006DA000004D8"), header.mid(16, 8)); // 1754 x 1240
+
+    QFile svgFile(dir.filePath("d.svg"));
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(svgFile.readAll());
+    const QString pdf = run("pdftotext", {dir.filePath("d.pdf"), "-"}).second.simplified();
+    const QJsonArray kandidaten =
+        QJsonDocument::fromJson(run(cli, {"balance", project, "--json", "--lang", "zkeng"}).second.toUtf8())
+            .object()["Kandidaten"]
+            .toArray();
+    int drawn = 0;
+    for (const QJsonValue k : kandidaten) {
+        const QString device =
+            QString("%1 × %2 – Limit temperature ").arg(k["anzahl"].toInt()).arg(k["artikel"].toString());
+        if (!svg.contains(device))
+            continue; // not in the stored selection
+        ++drawn;
+        const QString label = device + (k["grenzeOffen"].toBool() ? "≥ " : "") +
+                              QString::number(k["grenztemperatur"].toInt()) + " °C";
+        EXPECT_TRUE(svg.contains(label)) << label.toStdString();
+        EXPECT_TRUE(pdf.contains(label)) << label.toStdString();
+    }
+    // The example's selection leaves out two of its fourteen candidates.
+    EXPECT_EQ(kandidaten.size(), 14);
+    EXPECT_EQ(drawn, 12);
 }

@@ -59,6 +59,10 @@ const char* englishText(std::uint32_t number) {
         return "text %1 is not among the texts of %2";
     case kTextNoPdfModule:
         return "--pdf needs the PDF library beside zek-cli, which cannot be loaded: %1";
+    case kTextOneChartOutput:
+        return "exactly one of the options --svg, --png and --pdf is needed";
+    case kTextNoChartModule:
+        return "the diagrams need the drawing library beside zek-cli, which cannot be loaded: %1";
     default:
         return "";
     }
@@ -228,6 +232,23 @@ int Invocation::usageError(const QString& text) const {
     std::fprintf(stderr, "usage: %s\n",
                  m_command ? usageLine(*m_command).c_str() : "zek-cli COMMAND [ARGS...]");
     return kExitUsage;
+}
+
+int Invocation::date(Datum& out) const {
+    const QDate today = QDate::currentDate();
+    out = {today.day(), today.month(), today.year()};
+    if (!has("--date"))
+        return kExitOk;
+    const QString text = value("--date");
+    switch (parseDate(text, out)) {
+    case DateCheck::NotADate:
+        return usageError(this->text(kTextDateForm).arg(text));
+    case DateCheck::NoSuchDay:
+        return usageError(this->text(kTextDateMissing).arg(text));
+    case DateCheck::Ok:
+        break;
+    }
+    return kExitOk;
 }
 
 int Invocation::readProject(Project& project, const QString& file, QString* error) {

@@ -48,6 +48,8 @@ enum CliText : std::uint32_t {
     kTextNoPdfLayer = 1013027,
     kTextNoSuchText = 1013028,  // text %1 is not among the texts of %2
     kTextNoPdfModule = 1013029, // the PDF library cannot be loaded: %1
+    kTextOneChartOutput = 1012059,
+    kTextNoChartModule = 1012060, // the drawing library cannot be loaded: %1
 };
 
 enum class Encoding { Utf8, Cp1252 };
@@ -95,6 +97,9 @@ public:
     void message(const QString& text) const;
     // The message and the usage line; returns kExitUsage.
     int usageError(const QString& text) const;
+
+    // --date, else today: kExitOk, or kExitUsage after a message when it is no date.
+    int date(Datum& out) const;
 
     // Reads a project by its extension, or by its content for any other name; prints
     // why it cannot be, and every value no page would have given. With --strict those

@@ -20,6 +20,8 @@ QString programDir(int argc, char** argv) {
 } // namespace
 
 bool PdfExport::asked(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "chart") == 0)
+        return true;
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
             return true;
@@ -32,12 +34,14 @@ bool PdfExport::load(int argc, char** argv) {
         m_makeApplication = reinterpret_cast<pdf_module::MakeApplicationFn>(
             m_library.resolve(pdf_module::kMakeApplicationSymbol));
         m_write = reinterpret_cast<pdf_module::WriteFn>(m_library.resolve(pdf_module::kWriteSymbol));
-        if (m_makeApplication && m_write)
+        m_chart = reinterpret_cast<pdf_module::ChartFn>(m_library.resolve(pdf_module::kChartSymbol));
+        if (m_makeApplication && m_write && m_chart)
             return true;
     }
     m_error = m_library.errorString();
     m_makeApplication = nullptr;
     m_write = nullptr;
+    m_chart = nullptr;
     if (m_library.isLoaded())
         m_library.unload();
     return false;
@@ -46,6 +50,12 @@ bool PdfExport::load(int argc, char** argv) {
 pdf_module::Outcome PdfExport::write(const pdf_module::Job& job) const {
     pdf_module::Outcome outcome;
     m_write(job, outcome);
+    return outcome;
+}
+
+pdf_module::Outcome PdfExport::chart(const pdf_module::ChartJob& job) const {
+    pdf_module::Outcome outcome;
+    m_chart(job, outcome);
     return outcome;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // zek-cli's side of the PDF library: found beside zek-cli and loaded before the
-// application object exists, since a PDF needs a GUI application from the start.
+// application object exists, since a PDF or a diagram needs a GUI application from the start.
 
 #include "pdf/PdfModule.h"
 
@@ -14,7 +14,7 @@ namespace zek::cli {
 
 class PdfExport {
 public:
-    // True when the arguments ask for a PDF ("--pdf FILE" or "--pdf=FILE").
+    // True when the arguments ask for a PDF ("--pdf FILE" or "--pdf=FILE") or a diagram.
     static bool asked(int argc, char** argv);
 
     // Loads the library from the folder of the running program; false, with the reason
@@ -26,12 +26,14 @@ public:
 
     QCoreApplication* makeApplication(int& argc, char** argv) const { return m_makeApplication(argc, argv); }
     pdf_module::Outcome write(const pdf_module::Job& job) const;
+    pdf_module::Outcome chart(const pdf_module::ChartJob& job) const;
 
 private:
     QLibrary m_library;
     QString m_error;
     pdf_module::MakeApplicationFn m_makeApplication = nullptr;
     pdf_module::WriteFn m_write = nullptr;
+    pdf_module::ChartFn m_chart = nullptr;
 };
 
 } // namespace zek::cli

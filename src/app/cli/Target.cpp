@@ -16,4 +16,14 @@ int checkTarget(const Invocation& call, const QString& target, const QString& in
     return kExitOk;
 }
 
+int deliver(Invocation& call, const pdf_module::Outcome& outcome, const QString& target) {
+    if (!outcome.ok) {
+        call.message(outcome.error);
+        return kExitInput;
+    }
+    if (target == QLatin1String("-"))
+        call.write(std::string_view(outcome.bytes.constData(), std::size_t(outcome.bytes.size())));
+    return kExitOk;
+}
+
 } // namespace zek::cli

@@ -6,6 +6,7 @@
 #include "core/Cp1252.h"
 #include "core/Losses.h"
 #include "devices/Balance.h"
+#include "report/Diagramm.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -22,6 +23,7 @@ struct Run {
     Teilverluste teilverluste;
     Kandidatenliste kandidaten;
     std::vector<Heizungssuche> heizungen;
+    Diagramme diagramme; // of every candidate, for its limit temperature
 };
 
 [[gnu::format(printf, 2, 3)]] void appendf(std::string& out, const char* format, ...) {
@@ -55,6 +57,11 @@ std::string artikel(const DeviceTable& table, std::int32_t index) {
     return cp1252ToUtf8(a);
 }
 
+// A whole number, or null for none.
+std::string jsonZahl(const std::optional<std::int64_t>& value) {
+    return value ? std::to_string(*value) : "null";
+}
+
 std::string json(const Run& r, const DeviceTable& table) {
     const BilanzWerte& b = r.bilanz;
     std::string out;
@@ -79,7 +86,11 @@ std::string json(const Run& r, const DeviceTable& table) {
         }
         appendf(out, "%s{\"index\": %d, \"typcode\": \"%s\", \"anzahl\": %d, \"leistung\": %d, \"artikel\": ",
                 i ? ", " : "", k.index, code.c_str(), k.anzahl, k.leistung);
-        out += jsonString(artikel(table, k.index)) + "}";
+        out += jsonString(artikel(table, k.index));
+        const std::vector<Geraetekurve>& kurven = r.diagramme.reserve.geraete;
+        const Geraetekurve* kurve = i < kurven.size() ? &kurven[i] : nullptr;
+        out += ", \"grenztemperatur\": " + jsonZahl(kurve ? kurve->grenztemperatur : std::nullopt) +
+               ", \"grenzeOffen\": " + (kurve && kurve->grenzeOffen ? "true" : "false") + "}";
     }
     out += "], \"Heizung\": [";
     for (std::size_t i = 0; i < r.heizungen.size(); ++i) {
@@ -88,7 +99,9 @@ std::string json(const Run& r, const DeviceTable& table) {
                 h.bedarf, h.ergebnis.index, h.ergebnis.gefunden() ? h.ergebnis.anzahl : 0);
         out += jsonString(artikel(table, h.ergebnis.index)) + "}";
     }
-    return out + "]}\n";
+    return out +
+           "], \"TragbareVerlustleistung\": " + jsonZahl(r.diagramme.innentemperatur.tragbarerVerlustW) +
+           "}\n";
 }
 
 std::string text(const Run& r, const DeviceTable& table) {
@@ -136,7 +149,12 @@ int runBalance(Invocation& call) {
     run.teilverluste = BerechneTeilverluste(p);
     run.kandidaten = SucheKandidaten(call.devices(), p, run.bilanz);
     run.heizungen = SucheHeizungen(call.devices(), run.bilanz);
-    call.write(call.has("--json") ? json(run, call.devices()) : text(run, call.devices()));
+    if (!call.has("--json")) {
+        call.write(text(run, call.devices()));
+        return kExitOk;
+    }
+    run.diagramme = ErstelleDiagramme(p, call.devices(), 0xFFFF);
+    call.write(json(run, call.devices()));
     return kExitOk;
 }
 
@@ -147,7 +165,8 @@ const CommandRegistration reg{{
     "Computes the thermal balance of PROJECT (.Z20, version 1.1 .ZEK, or a file of another\n"
     "name that holds either), searches the device table of the language for candidate\n"
     "devices and heaters, and prints the figures. --json prints them as one JSON object,\n"
-    "described key by key by docs/balance.schema.json.\n",
+    "described key by key by docs/balance.schema.json, with each candidate's limit\n"
+    "temperature and the loss the cabinet carries without a climate device.\n",
     {
         {"--json", nullptr, "one JSON object instead of the table"},
         kDataDirOption,

@@ -6,7 +6,6 @@
 
 #include "core/Cp1252.h"
 
-#include <QDate>
 #ifdef ZEK_CLI_PDF
 #include "PdfExport.h"
 #endif
@@ -29,15 +28,8 @@ int checkPdf(Invocation& call) {
 // "-" sends the PDF to standard output; any other name is written safely beside itself.
 int writePdf(Invocation& call, const std::vector<std::string>& lines, const PrinterBlock& block,
              const QString& projectFile, const QString& target) {
-    const pdf_module::Outcome r =
-        call.pdfExport()->write({&lines, &block, projectFile, target, &call.language()});
-    if (!r.ok) {
-        call.message(r.error);
-        return kExitInput;
-    }
-    if (target == "-")
-        call.write(std::string_view(r.pdf.constData(), std::size_t(r.pdf.size())));
-    return kExitOk;
+    return deliver(call, call.pdfExport()->write({&lines, &block, projectFile, target, &call.language()}),
+                   target);
 }
 #else
 int checkPdf(Invocation& call) {
@@ -57,19 +49,9 @@ int runReport(Invocation& call) {
     Encoding encoding;
     if (!parseEncoding(call.value("--encoding"), encoding))
         return call.usageError(call.text(kTextUnknownEncoding).arg(call.value("--encoding")));
-    const QDate today = QDate::currentDate();
-    Datum heute{today.day(), today.month(), today.year()};
-    if (call.has("--date")) {
-        const QString date = call.value("--date");
-        switch (parseDate(date, heute)) {
-        case DateCheck::NotADate:
-            return call.usageError(call.text(kTextDateForm).arg(date));
-        case DateCheck::NoSuchDay:
-            return call.usageError(call.text(kTextDateMissing).arg(date));
-        case DateCheck::Ok:
-            break;
-        }
-    }
+    Datum heute;
+    if (const int rc = call.date(heute); rc != kExitOk)
+        return rc;
     if (call.has("--pdf"))
         if (const int rc = checkPdf(call); rc != kExitOk)
             return rc;

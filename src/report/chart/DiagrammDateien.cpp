@@ -2,6 +2,7 @@
 
 #include "report/chart/DiagrammZeichner.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -41,8 +42,16 @@ QString nichtGeschrieben(const TextSource& texts, const QString& path, const QSt
     return text;
 }
 
-QString commit(QSaveFile& file, const TextSource& texts) {
-    return file.commit() ? QString() : nichtGeschrieben(texts, file.fileName(), file.errorString());
+// Beside the file first, so that a failed write leaves the old one as it was.
+QString schreibe(const QString& path, const QByteArray& bytes, const TextSource& texts) {
+    QSaveFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly))
+        return nichtGeschrieben(texts, path, file.errorString());
+    if (bytes.isEmpty() || file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return nichtGeschrieben(texts, path, file.errorString());
+    }
+    return file.commit() ? QString() : nichtGeschrieben(texts, path, file.errorString());
 }
 
 } // namespace
@@ -94,28 +103,25 @@ QString SchreibeDiagrammPdf(const QString& path, const Diagrammseite& seite, con
         .fehler;
 }
 
-QString SchreibeDiagrammSvg(const QString& path, const Diagrammseite& seite, const QString& titel,
-                            const TextSource& texts) {
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly))
-        return nichtGeschrieben(texts, path, file.errorString());
+QByteArray DiagrammSvg(const Diagrammseite& seite, const QString& titel) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(QSize(kSeiteBreite, kSeiteHoehe));
     svg.setViewBox(QRect(0, 0, kSeiteBreite, kSeiteHoehe));
     svg.setResolution(254); // one unit is 0.1 mm
     svg.setTitle(titel);
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return nichtGeschrieben(texts, path, file.errorString());
+    QPainter painter(&svg);
     zeichneSeite(painter,
                  QRectF(kBildRand, kBildRand, kSeiteBreite - 2 * kBildRand, kSeiteHoehe - 2 * kBildRand),
                  seite);
     painter.end();
-    return commit(file, texts);
+    return bytes;
 }
 
-QString SchreibeDiagrammPng(const QString& path, const Diagrammseite& seite, const TextSource& texts) {
+QByteArray DiagrammPng(const Diagrammseite& seite) {
     QImage image(kPngBreite, kPngHoehe, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -125,14 +131,20 @@ QString SchreibeDiagrammPng(const QString& path, const Diagrammseite& seite, con
                      QRectF(kBildRand, kBildRand, kSeiteBreite - 2 * kBildRand, kSeiteHoehe - 2 * kBildRand),
                      seite);
     }
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly))
-        return nichtGeschrieben(texts, path, file.errorString());
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return nichtGeschrieben(texts, path, file.errorString());
-    }
-    return commit(file, texts);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QString SchreibeDiagrammSvg(const QString& path, const Diagrammseite& seite, const QString& titel,
+                            const TextSource& texts) {
+    return schreibe(path, DiagrammSvg(seite, titel), texts);
+}
+
+QString SchreibeDiagrammPng(const QString& path, const Diagrammseite& seite, const TextSource& texts) {
+    return schreibe(path, DiagrammPng(seite), texts);
 }
 
 } // namespace zek

@@ -5,6 +5,7 @@
 #include "report/chart/DiagrammTexte.h"
 #include "report/print/Drucke.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +32,8 @@ DruckErgebnis DruckeDiagramme(const Diagrammseite& seite, const PrinterBlock& bl
 QString SchreibeDiagrammPdf(const QString& path, const Diagrammseite& seite, const PrinterBlock& block,
                             const QString& jobTitle, const TextSource& texts);
 // An A4 landscape picture; SVG keeps every label as text.
+QByteArray DiagrammSvg(const Diagrammseite& seite, const QString& titel);
+QByteArray DiagrammPng(const Diagrammseite& seite);
 QString SchreibeDiagrammSvg(const QString& path, const Diagrammseite& seite, const QString& titel,
                             const TextSource& texts);
 QString SchreibeDiagrammPng(const QString& path, const Diagrammseite& seite, const TextSource& texts);
