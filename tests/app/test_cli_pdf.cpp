@@ -1,22 +1,13 @@
-#include <QDir>
-#include <QFile>
+// zek-cli's PDF output and diagrams, read back with poppler's tools.
+#include "../report/PdfText.h"
+#include "Cli.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
+namespace zek::test {
 namespace {
-
-// Exit code and standard output of a program, standard error appended.
-std::pair<int, QString> run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
-}
 
 // The lines that carry text, blanks runs as one: the viewer rebuilds blanks from glyph
 // positions and merges empty lines.
@@ -28,37 +19,39 @@ QStringList textLines(const QStringList& text) {
     return lines;
 }
 
-} // namespace
+// A data folder of the test's own: the built texts and tables, and the test's settings.
+QString dataFolder(const QTemporaryDir& dir, const QStringList& files, const QByteArray& ini = {}) {
+    for (const QString& name : QDir(kBin).entryList(files, QDir::Files))
+        QFile::copy(kBin + "/" + name, dir.filePath(name));
+    QFile file(dir.filePath("ZEK.INI"));
+    if (!ini.isEmpty() && file.open(QIODevice::WriteOnly))
+        file.write(ini);
+    return dir.path();
+}
 
 TEST(CliPdf, report_and_inquiry_go_into_the_pdf_line_by_line_with_the_margins_of_the_settings) {
-    const QString bin = qEnvironmentVariable("ZEK_BIN_DIR"), cli = bin + "/zek-cli";
     QTemporaryDir dir;
-    for (const QString& name : QDir(bin).entryList({"Xalto.zip", "zk*.TYP"}, QDir::Files))
-        ASSERT_TRUE(QFile::copy(bin + "/" + name, dir.filePath(name)));
-    QFile ini(dir.filePath("ZEK.INI"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(
+    const QString data = dataFolder(
+        dir, {"Xalto.zip", "zk*.TYP"},
         "[Optionen]\r\nSprache=zkdeu\r\n[Drucker]\r\nObererRand=20\r\nLinkerRand=25\r\nUntererRand=20\r\n"
         "[Fax]\r\nObererRand=30\r\nLinkerRand=20\r\nUntererRand=10\r\n");
-    ini.close();
-    const QString project = ZEK_SOURCE_DIR "/data/examples/kunststoff_wandgehaeuse.Z20";
-    const QStringList common{"report", project, "--data-dir", dir.path(), "--date", "1.12.2026"};
+    const QStringList common{
+        "report", kExamples + "/kunststoff_wandgehaeuse.Z20", "--data-dir", data, "--date", "1.12.2026"};
     const QString pdf = dir.filePath("out.pdf");
 
     // Result printer 20/20 mm: tops 200 + 46 k <= 2970 - 400 hold k <= 51, 52 lines a page.
     // Fax printer 30/10 mm: 300 + 46 k <= 2970 - 400 hold k <= 49, 50 lines a page.
     for (const auto& [flags, perPage] : {std::pair{QStringList{}, 52}, std::pair{QStringList{"--fax"}, 50}}) {
         SCOPED_TRACE(flags.join(' ').toStdString());
-        const auto [rcText, text] = run(cli, common + flags);
-        const auto [rcPdf, out] = run(cli, common + flags + QStringList{"--pdf", pdf});
-        ASSERT_TRUE(rcText == 0 && rcPdf == 0) << text.toStdString() << out.toStdString();
-        const QStringList lines = text.split('\n');
+        const Outcome text = runProgram("zek-cli", common + flags);
+        const Outcome out = runProgram("zek-cli", common + flags + QStringList{"--pdf", pdf});
+        ASSERT_TRUE(text.code == 0 && out.code == 0) << text.err.toStdString() << out.err.toStdString();
+        const QStringList lines = QString::fromUtf8(text.out).split('\n');
         const int pages = int((lines.size() - 1 + perPage - 1) / perPage); // the output ends with "\n"
         ASSERT_GT(pages, 1);
-        EXPECT_TRUE(
-            run("pdfinfo", {pdf}).second.contains("Title:           ZEK 2.2 - kunststoff_wandgehaeuse.Z20"));
-        const QStringList pageTexts = run("pdftotext", {"-layout", pdf, "-"}).second.split('\f');
-        ASSERT_EQ(pageTexts.size(), pages + 1); // every page ends with a form feed
+        EXPECT_EQ(pdfInfo(pdf, "Title"), "ZEK 2.2 - kunststoff_wandgehaeuse.Z20");
+        const QStringList pageTexts = pdfPages(pdf);
+        ASSERT_EQ(pageTexts.size(), pages);
         for (int page = 0; page < pages; ++page) {
             const QStringList want = textLines(lines.mid(page * perPage, perPage));
             const QStringList got = textLines(pageTexts.value(page).split('\n'));
@@ -70,29 +63,25 @@ TEST(CliPdf, report_and_inquiry_go_into_the_pdf_line_by_line_with_the_margins_of
         }
     }
 
-    const auto [rc, message] = run(cli, common + QStringList{"--pdf", dir.filePath("fehlt/x.pdf")});
-    EXPECT_EQ(rc, 1); // an output that cannot be written
-    EXPECT_TRUE(message.contains("Die PDF-Datei konnte nicht geschrieben werden")) << message.toStdString();
+    const Outcome failed = runProgram("zek-cli", common + QStringList{"--pdf", dir.filePath("fehlt/x.pdf")});
+    EXPECT_EQ(failed.code, 1); // an output that cannot be written
+    EXPECT_TRUE(failed.err.contains("Die PDF-Datei konnte nicht geschrieben werden"))
+        << failed.err.toStdString();
 }
 
 // The PDF library is loaded only for --pdf and chart: without it (or with a file of its name that is
 // no library) every other command still works, and --pdf says what is missing.
 TEST(CliPdf, a_missing_pdf_library_is_program_data_missing_and_touches_no_other_command) {
-    const QString bin = qEnvironmentVariable("ZEK_BIN_DIR");
     QTemporaryDir dir;
-    for (const QString& name :
-         QDir(bin).entryList({"zek-cli", "Xalto.zip", "zk*.TYP", "ZEK.DEF"}, QDir::Files))
-        ASSERT_TRUE(QFile::copy(bin + "/" + name, dir.filePath(name)));
-    const QString cli = dir.filePath("zek-cli");
-    const QStringList report{"report", ZEK_SOURCE_DIR "/data/examples/kunststoff_wandgehaeuse.Z20", "--lang",
-                             "zkeng"};
+    const QString cli = dataFolder(dir, {"zek-cli", "Xalto.zip", "zk*.TYP", "ZEK.DEF"}) + "/zek-cli";
+    const QStringList report{"report", kExamples + "/kunststoff_wandgehaeuse.Z20", "--lang", "zkeng"};
     for (const bool junk : {false, true}) {
         if (junk) {
             QFile library(dir.filePath("zek-pdf.so"));
             ASSERT_TRUE(library.open(QIODevice::WriteOnly));
             library.write("no library");
         }
-        EXPECT_EQ(run(cli, report).first, 0);
+        EXPECT_EQ(runProgram(cli, report).code, 0);
         const std::pair<QStringList, const char*> drawing[] = {
             {report + QStringList{"--pdf", dir.filePath("out.pdf")}, "needs the PDF library beside zek-cli"},
             {report + QStringList{"--pdf", "-"}, "needs the PDF library beside zek-cli"},
@@ -100,9 +89,9 @@ TEST(CliPdf, a_missing_pdf_library_is_program_data_missing_and_touches_no_other_
              "need the drawing library beside"},
         };
         for (const auto& [args, why] : drawing) {
-            const auto [rc, message] = run(cli, args);
-            EXPECT_EQ(rc, 3) << message.toStdString();
-            EXPECT_TRUE(message.contains(why)) << message.toStdString();
+            const Outcome o = runProgram(cli, args);
+            EXPECT_EQ(o.code, 3) << o.err.toStdString();
+            EXPECT_TRUE(o.err.contains(why)) << o.err.toStdString();
             EXPECT_FALSE(QFile::exists(dir.filePath("out.pdf")));
         }
     }
@@ -111,28 +100,21 @@ TEST(CliPdf, a_missing_pdf_library_is_program_data_missing_and_touches_no_other_
 // Every device the diagrams draw is labelled with the limit temperature that balance --json
 // gives it, in the SVG as in the PDF, and the PNG is an A4 landscape page at 150 dpi.
 TEST(CliPdf, chart_labels_each_drawn_device_with_the_limit_of_balance_json) {
-    const QString cli = qEnvironmentVariable("ZEK_BIN_DIR") + "/zek-cli";
-    const QString project = ZEK_SOURCE_DIR "/data/examples/stahl_reihenschrank.Z20";
     QTemporaryDir dir;
-    const QStringList common{"chart", project, "--lang", "zkeng"};
-    ASSERT_EQ(run(cli, common + QStringList{"--svg", dir.filePath("d.svg")}).first, 0);
-    ASSERT_EQ(run(cli, common + QStringList{"--pdf=" + dir.filePath("d.pdf")}).first, 0);
-    QProcess png;
-    png.start(cli, common + QStringList{"--png", "-"});
-    png.waitForFinished(120000);
+    const QStringList common{"chart", kExamples + "/stahl_reihenschrank.Z20", "--lang", "zkeng"};
+    ASSERT_EQ(runProgram("zek-cli", common + QStringList{"--svg", dir.filePath("d.svg")}).code, 0);
+    ASSERT_EQ(runProgram("zek-cli", common + QStringList{"--pdf=" + dir.filePath("d.pdf")}).code, 0);
     // The PNG header: its size stands in the IHDR chunk, big-endian, from byte 16 on.
-    const QByteArray header = png.readAllStandardOutput().left(24);
+    const QByteArray header = runProgram("zek-cli", common + QStringList{"--png", "-"}).out.left(24);
     ASSERT_TRUE(header.startsWith("\x89PNG"));
     EXPECT_EQ(QByteArray::fromHex("000006DA000004D8"), header.mid(16, 8)); // 1754 x 1240
 
     QFile svgFile(dir.filePath("d.svg"));
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(svgFile.readAll());
-    const QString pdf = run("pdftotext", {dir.filePath("d.pdf"), "-"}).second.simplified();
-    const QJsonArray kandidaten =
-        QJsonDocument::fromJson(run(cli, {"balance", project, "--json", "--lang", "zkeng"}).second.toUtf8())
-            .object()["Kandidaten"]
-            .toArray();
+    const QString pdf = pdfTool("pdftotext", {dir.filePath("d.pdf"), "-"}).simplified();
+    const Outcome balance = runProgram("zek-cli", {"balance", common[1], "--json", "--lang", "zkeng"});
+    const QJsonArray kandidaten = QJsonDocument::fromJson(balance.out).object()["Kandidaten"].toArray();
     int drawn = 0;
     for (const QJsonValue k : kandidaten) {
         const QString device =
@@ -149,3 +131,6 @@ TEST(CliPdf, chart_labels_each_drawn_device_with_the_limit_of_balance_json) {
     EXPECT_EQ(kandidaten.size(), 14);
     EXPECT_EQ(drawn, 12);
 }
+
+} // namespace
+} // namespace zek::test

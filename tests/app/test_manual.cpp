@@ -1,35 +1,15 @@
 // The manual pages name every command and option that the programs' help names, and no
 // other; both programs tell their version and their help without a display.
-#include <QFile>
-#include <QProcess>
+#include "Cli.h"
+
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 #include <set>
 #include <string>
 
+namespace zek::test {
 namespace {
 
-const QString kBin = qEnvironmentVariable("ZEK_BIN_DIR");
 using Names = std::set<std::string>;
-
-struct Outcome {
-    int code;
-    QString out;
-};
-
-// The program without a display and without a Qt platform, as on a plain terminal.
-Outcome run(const QString& program, const QStringList& args, const QString& out = {}) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(name);
-    p.setProcessEnvironment(env);
-    if (!out.isEmpty())
-        p.setStandardOutputFile(out);
-    p.start(kBin + "/" + program, args);
-    const bool ended = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit;
-    return {ended ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput())};
-}
 
 // "PREFIX--name" for each option of a help's "options:" block ("-h, --help" gives two),
 // "PREFIXname" for each entry of its "commands:" block.
@@ -77,16 +57,16 @@ TEST(Manual, names_every_command_and_option_of_the_help_and_no_other) {
     if (!QFile::exists(kBin + "/zek-cli"))
         GTEST_SKIP() << "zek-cli not built";
     Names cli;
-    const Outcome programHelp = run("zek-cli", {"--help"});
+    const Outcome programHelp = runProgram("zek-cli", {"--help"});
     ASSERT_EQ(programHelp.code, 0);
-    addHelpNames(cli, programHelp.out, "");
+    addHelpNames(cli, QString::fromUtf8(programHelp.out), "");
     cli.erase("help"); // "help COMMAND" asks for a command's help: the page's text tells it
     for (const std::string& command : Names(cli)) {
         if (command.starts_with('-'))
             continue;
-        const Outcome help = run("zek-cli", {QString::fromStdString(command), "--help"});
+        const Outcome help = runProgram("zek-cli", {QString::fromStdString(command), "--help"});
         ASSERT_EQ(help.code, 0) << command;
-        addHelpNames(cli, help.out, command + " ");
+        addHelpNames(cli, QString::fromUtf8(help.out), command + " ");
     }
     // Five commands, three options of the program, at least four of each command.
     ASSERT_GE(cli.size(), 5u + 3u + 5u * 4u);
@@ -95,9 +75,9 @@ TEST(Manual, names_every_command_and_option_of_the_help_and_no_other) {
     if (!QFile::exists(kBin + "/zek"))
         return;
     Names desktop;
-    const Outcome help = run("zek", {"--help"});
+    const Outcome help = runProgram("zek", {"--help"});
     ASSERT_EQ(help.code, 0);
-    addHelpNames(desktop, help.out, "");
+    addHelpNames(desktop, QString::fromUtf8(help.out), "");
     EXPECT_EQ(desktop, (Names{"--grab", "--grab-page", "--quit-when-shown", "-h", "--help", "--version"}));
     EXPECT_EQ(manualNames("zek.1"), desktop);
 }
@@ -107,12 +87,13 @@ TEST(Manual, both_programs_tell_their_version_and_fail_when_it_is_not_written) {
         if (!QFile::exists(kBin + "/" + program))
             continue;
         SCOPED_TRACE(program);
-        const Outcome version = run(program, {"--version"});
+        const Outcome version = runProgram(program, {"--version"});
         EXPECT_EQ(version.code, 0);
-        EXPECT_EQ(version.out, QString("%1 %2\n").arg(program, ZEK_VERSION));
-        EXPECT_EQ(run(program, {"--version"}, "/dev/full").code, 1);
-        EXPECT_EQ(run(program, {"-h"}, "/dev/full").code, 1);
+        EXPECT_EQ(QString::fromUtf8(version.out), QString("%1 %2\n").arg(program, ZEK_VERSION));
+        EXPECT_EQ(runProgram(program, {"--version"}, {}, "/dev/full").code, 1);
+        EXPECT_EQ(runProgram(program, {"-h"}, {}, "/dev/full").code, 1);
     }
 }
 
 } // namespace
+} // namespace zek::test

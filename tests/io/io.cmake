@@ -3,8 +3,3 @@ zek_add_gtest(test_io
           ${CMAKE_CURRENT_LIST_DIR}/test_settings_file.cpp ${CMAKE_CURRENT_LIST_DIR}/test_legacy_import.cpp
   LIBS zek_io)
 
-# The convert command, run as the user runs it.
-zek_add_gtest(test_io_convert SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_convert.cpp LIBS zek_io)
-if(TARGET zek-cli)
-  add_dependencies(test_io_convert zek-cli)
-endif()

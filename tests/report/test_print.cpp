@@ -87,31 +87,6 @@ TEST(DruckJobTitel, names_the_job_after_the_file_name_part) {
         EXPECT_EQ(DruckJobTitel(file), QString(title)) << file;
 }
 
-TEST(DruckePdf, places_each_line_at_its_margins_on_as_many_pages_as_needed) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("bericht.pdf");
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 120; ++i)
-        lines.push_back("Zeile" + std::to_string(i));
-    // 120 lines at 52 per page (see above): pages of 52, 52 and 16 lines.
-    const DruckErgebnis r =
-        DruckePdf(lines, block(20, 20, 20), DruckJobTitel("C:\\P\\anlage.Z20"), pdf, texts);
-    ASSERT_TRUE(r.ok) << r.fehler.toStdString();
-    EXPECT_EQ(r.seiten, 3);
-    EXPECT_EQ(pdfInfo(pdf, "Pages"), "3");
-    EXPECT_EQ(pdfInfo(pdf, "Title"), "ZEK 2.2 - anlage.Z20");
-    EXPECT_EQ(pdfInfo(pdf, "Page size"), "595 x 842 pts (A4)");
-    const auto w = pdfWords(pdf);
-    ASSERT_EQ(w.size(), 120u);
-    for (std::size_t i = 0; i < w.size(); ++i) {
-        EXPECT_EQ(w[i].text.toStdString(), lines[i]);
-        EXPECT_EQ(w[i].page, int(i / 52)) << lines[i];
-        // Top 200 + 46 (i mod 52), left 200; the glyph box starts within half a mm of the cell top.
-        EXPECT_NEAR(w[i].y, (200 + 46 * (i % 52)) * kPtPerUnit, 5 * kPtPerUnit) << lines[i];
-        EXPECT_NEAR(w[i].x, 200 * kPtPerUnit, 5 * kPtPerUnit) << lines[i];
-    }
-}
-
 TEST(DruckePdf, long_lines_run_past_the_right_margin_unwrapped_and_keep_their_characters) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("breit.pdf");

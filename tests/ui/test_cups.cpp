@@ -1,15 +1,9 @@
 #include "../report/PdfText.h"
+#include "DesktopStart.h"
 #include "FakeTexts.h"
-#include "PageFixture.h"
 #include "PrivateCups.h"
-#include "core/Cp1252.h"
 #include "io/SettingsFile.h"
 #include "report/print/Drucke.h"
-#include "ui/AppContext.h"
-#include "ui/DesktopServices.h"
-#include "ui/MainWindow.h"
-#include "ui/Resources.h"
-#include "ui/StartUp.h"
 #include "ui/pages/SelectionDialog.h"
 #include "ui/result/DruckerDlg.h"
 #include "ui/result/PrinterSystem.h"
@@ -33,33 +27,23 @@ namespace {
 
 const QString kProject = QStringLiteral("stahl_reihenschrank.Z20");
 
-// The desktop program, German, in a program folder of its own with the shipped texts,
-// device tables and defaults (ZEK.DEF), the printer positions of the test and the
-// printers of the private print system. The device selection is answered with OK.
-struct Program {
-    LocaleGuard locale;
-    ScriptedInteraction ui;
-    QTemporaryDir dir;
-    std::unique_ptr<AppContext> app;
+// The desktop program, German, with the shipped defaults (ZEK.DEF), the printer positions
+// of the test and the printers of the private print system, the example opened. The device
+// selection is answered with OK.
+struct Program : TestDesktop {
     ShellServices services;
-    std::unique_ptr<TZEKAppForm> window;
     QTimer selection;
     bool started = false;
 
-    Program(int druckerIndex, int faxIndex) {
-        InitShellResources();
-        const QDir bin(qEnvironmentVariable("ZEK_BIN_DIR"));
-        for (const QString& name : bin.entryList({"Xalto.zip", "*.TYP"}, QDir::Files))
-            QFile::copy(bin.filePath(name), dir.filePath(name));
+    Program(int druckerIndex, int faxIndex) : TestDesktop(QString()) {
         Settings settings;
-        ReadSettings(settings, bin.filePath("ZEK.DEF"));
+        ReadSettings(settings, qEnvironmentVariable("ZEK_BIN_DIR") + "/ZEK.DEF");
         settings.data().Optionen.Sprache = "zkdeu";
         settings.data().Drucker.Index = druckerIndex;
         settings.data().Fax.Index = faxIndex;
-        WriteSettings(settings, dir.filePath("ZEK.INI"), MapTexts());
-
-        app = std::make_unique<AppContext>(dir.path());
-        services = MakeDesktopServices(*app, ui, [this] { return window.get(); });
+        WriteSettings(settings, path("ZEK.INI"), MapTexts());
+        load();
+        services = desktopServices();
         started = PrepareStart(*app, ui, services);
         ForceDecimalComma();
         window = std::make_unique<TZEKAppForm>(*app, ui, services);
@@ -74,14 +58,11 @@ struct Program {
         ui.setNextFileName(QStringLiteral(ZEK_SOURCE_DIR "/data/examples/") + kProject);
         click("OpenBtn");
     }
-    ~Program() { window.reset(); }
 
+    ~Program() { window.reset(); } // before the services it was given
     void click(const char* action) {
-        QWidget* button =
-            window->findChild<QToolBar*>()->widgetForAction(window->findChild<QAction*>(action));
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QToolBar*>()->widgetForAction(find(action)), Qt::LeftButton);
     }
-    QString text(std::uint32_t number) const { return fromCp1252(app->language.GetLangText(number)); }
 };
 
 } // namespace

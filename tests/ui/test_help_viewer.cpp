@@ -39,85 +39,67 @@ QByteArray document() {
 class TestHelpViewer : public QObject {
     Q_OBJECT
 private slots:
-    void shows_topics_by_command();
-    void reports_a_missing_file_or_topic();
-    void opens_over_its_window_and_wholly_on_the_screen();
-};
+    void shows_topics_by_command_and_reports_a_missing_file_or_topic() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("zek_eng.hlp");
+        writeFile(file, document());
+        test::MapTexts texts;
+        texts.texts[1012005] = "No file %s.";
+        texts.texts[1012006] = "No topic %s in %s.";
+        HelpViewer viewer(&texts);
+        viewer.resize(400, 300);
+        auto* message = viewer.findChild<QLabel*>("HelpMessage");
+        QVERIFY(message);
 
-void TestHelpViewer::shows_topics_by_command() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("zek_deu.hlp");
-    writeFile(file, document());
-    HelpViewer viewer;
-    viewer.resize(400, 300);
+        QVERIFY(viewer.showRequest({file, kHelpContext, 40}));
+        QCOMPARE(viewer.currentAnchor(), QString("40"));
+        QVERIFY(viewer.errorText().isEmpty() && viewer.isVisible());
+        QVERIFY(viewer.browser()->verticalScrollBar()->value() > 0);
+        // The file's own charset decides, so umlauts arrive whole.
+        QVERIFY(viewer.browser()->toPlainText().contains(QString::fromUtf8("Größe in mm")));
+        QVERIFY(viewer.showRequest({file, kHelpContents, 12345}));
+        QCOMPARE(viewer.currentAnchor(), QString(kHelpContentsAnchor));
+        QVERIFY(viewer.showRequest({file, kHelpOnHelp, 0}));
+        QCOMPARE(viewer.currentAnchor(), QString(kHelpOnHelpAnchor));
+        // The contents button of the window works on the file shown.
+        viewer.showRequest({file, kHelpContext, 40});
+        viewer.findChild<QToolButton*>("HelpContentsBtn")->click();
+        QCOMPARE(viewer.currentAnchor(), QString(kHelpContentsAnchor));
 
-    QVERIFY(viewer.showRequest({file, kHelpContext, 40}));
-    QCOMPARE(viewer.currentAnchor(), QString("40"));
-    QVERIFY(viewer.errorText().isEmpty());
-    QVERIFY(viewer.isVisible());
-    QVERIFY(viewer.browser()->verticalScrollBar()->value() > 0);
-    // The file's own charset decides, so umlauts arrive whole.
-    QVERIFY(viewer.browser()->toPlainText().contains(QString::fromUtf8("Größe in mm")));
-
-    QVERIFY(viewer.showRequest({file, kHelpContents, 12345}));
-    QCOMPARE(viewer.currentAnchor(), QString(kHelpContentsAnchor));
-
-    QVERIFY(viewer.showRequest({file, kHelpOnHelp, 0}));
-    QCOMPARE(viewer.currentAnchor(), QString(kHelpOnHelpAnchor));
-
-    // The contents button of the window works on the file shown.
-    viewer.showRequest({file, kHelpContext, 40});
-    viewer.findChild<QToolButton*>("HelpContentsBtn")->click();
-    QCOMPARE(viewer.currentAnchor(), QString(kHelpContentsAnchor));
-}
-
-void TestHelpViewer::reports_a_missing_file_or_topic() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("zek_eng.hlp");
-    writeFile(file, document());
-    test::MapTexts texts;
-    texts.texts[1012005] = "No file %s.";
-    texts.texts[1012006] = "No topic %s in %s.";
-    HelpViewer viewer(&texts);
-    auto* message = viewer.findChild<QLabel*>("HelpMessage");
-    QVERIFY(message);
-
-    QVERIFY(!viewer.showRequest({file, kHelpContext, 99}));
-    QCOMPARE(viewer.errorText(), "No topic 99 in " + QDir::toNativeSeparators(file) + ".");
-    QVERIFY(message->isVisible());
-    QVERIFY(viewer.currentAnchor().isEmpty());
-
-    const QString missing = dir.filePath("zek_.hlp");
-    QVERIFY(!viewer.showRequest({missing, kHelpContents, 0}));
-    QCOMPARE(viewer.errorText(), "No file " + QDir::toNativeSeparators(missing) + ".");
-
-    // A folder by the name of the help file is no help file either.
-    QVERIFY(QDir(dir.path()).mkdir("zek_fra.hlp"));
-    QVERIFY(!viewer.showRequest({dir.filePath("zek_fra.hlp"), kHelpContext, 40}));
-
-    // The next good request clears the message.
-    QVERIFY(viewer.showRequest({file, kHelpContext, 40}));
-    QVERIFY(viewer.errorText().isEmpty());
-    QVERIFY(!message->isVisible());
-}
-
-void TestHelpViewer::opens_over_its_window_and_wholly_on_the_screen() {
-    QWidget owner;
-    owner.resize(300, 200);
-    const QRect screen = owner.screen()->availableGeometry();
-    // A window in the middle has the help centred over it; one in the lower right corner
-    // has it pushed back onto the screen.
-    for (const QPoint at : {screen.center() - QPoint(150, 100), screen.bottomRight() - QPoint(150, 100)}) {
-        owner.move(at);
-        owner.show();
-        HelpViewer viewer(nullptr, &owner);
-        viewer.resize(640, 520);
-        viewer.showRequest({QString(), kHelpContents, 0});
-        QVERIFY(screen.contains(viewer.frameGeometry()));
-        if (screen.contains(owner.frameGeometry()))
-            QCOMPARE(viewer.geometry().center(), owner.frameGeometry().center());
+        QVERIFY(!viewer.showRequest({file, kHelpContext, 99}));
+        QCOMPARE(viewer.errorText(), "No topic 99 in " + QDir::toNativeSeparators(file) + ".");
+        QVERIFY(message->isVisible());
+        QVERIFY(viewer.currentAnchor().isEmpty());
+        const QString missing = dir.filePath("zek_.hlp");
+        QVERIFY(!viewer.showRequest({missing, kHelpContents, 0}));
+        QCOMPARE(viewer.errorText(), "No file " + QDir::toNativeSeparators(missing) + ".");
+        // A folder by the name of the help file is no help file either.
+        QVERIFY(QDir(dir.path()).mkdir("zek_fra.hlp"));
+        QVERIFY(!viewer.showRequest({dir.filePath("zek_fra.hlp"), kHelpContext, 40}));
+        // The next good request clears the message.
+        QVERIFY(viewer.showRequest({file, kHelpContext, 40}));
+        QVERIFY(viewer.errorText().isEmpty() && !message->isVisible());
     }
-}
+
+    void opens_over_its_window_and_wholly_on_the_screen() {
+        QWidget owner;
+        owner.resize(300, 200);
+        const QRect screen = owner.screen()->availableGeometry();
+        // A window in the middle has the help centred over it; one in the lower right corner
+        // has it pushed back onto the screen.
+        for (const QPoint at :
+             {screen.center() - QPoint(150, 100), screen.bottomRight() - QPoint(150, 100)}) {
+            owner.move(at);
+            owner.show();
+            HelpViewer viewer(nullptr, &owner);
+            viewer.resize(640, 520);
+            viewer.showRequest({QString(), kHelpContents, 0});
+            QVERIFY(screen.contains(viewer.frameGeometry()));
+            if (screen.contains(owner.frameGeometry()))
+                QCOMPARE(viewer.geometry().center(), owner.frameGeometry().center());
+        }
+    }
+};
 
 QTEST_MAIN(TestHelpViewer)
 #include "test_help_viewer.moc"

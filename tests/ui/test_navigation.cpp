@@ -64,60 +64,38 @@ TEST(Navigation, rows_follow_the_loss_mode_and_end_at_the_first_empty_text) {
 }
 
 TEST(Navigation, moves_lead_where_the_wizard_goes) {
+    // clang-format off
     const std::vector<std::vector<Move>> walks = {
         // A click on a row shows its page; the same row again makes nothing new, the loss
         // page is made afresh every time; Zurück stops at the first row.
-        {{'h', 0, 2, N, -1, -1, false},
-         {'c', 3, 2, P, 3, 3, true},
-         {'c', 3, 2, P, 3, 3, false},
-         {'c', 6, 2, P, 6, 6, true},
-         {'c', 6, 2, P, 6, 6, true},
-         {'c', 0, 2, P, 0, 0, true},
-         {'p', 0, 2, P, 0, 0, false},
-         {'c', 19, 2, P, 0, 0, false}}, // no such row
+        {{'h', 0, 2, N, -1, -1, false}, {'c', 3, 2, P, 3, 3, true}, {'c', 3, 2, P, 3, 3, false},
+         {'c', 6, 2, P, 6, 6, true}, {'c', 6, 2, P, 6, 6, true}, {'c', 0, 2, P, 0, 0, true},
+         {'p', 0, 2, P, 0, 0, false}, {'c', 19, 2, P, 0, 0, false}}, // no such row
         // Weiter on the loss page: the circuit breakers only for loss from the components.
         {{'h', 0, 2, N, -1, -1, false}, {'c', 6, 2, P, 6, 6, true}, {'n', 0, 2, P, 7, 7, true}},
         {{'h', 0, 1, N, -1, -1, false}, {'c', 6, 1, P, 6, 6, true}, {'n', 0, 1, R, -1, 7, true}},
-        // The known loss hides the components: row 7 is "Ergebnis"; back to data entry
-        // lands on the loss page, also from a full list whose row 7 would show the result.
-        {{'h', 1, 0, N, -1, -1, false},
-         {'c', 6, 0, P, 6, 6, true},
-         {'n', 0, 0, R, -1, 7, true},
-         {'n', 0, 0, R, -1, 7, false}, // nothing after "Ergebnis"
-         {'d', 0, 0, P, 6, 6, true},
-         {'h', 0, 0, P, 6, 6, false},
-         {'c', 7, 0, R, -1, 7, true},
-         {'d', 0, 0, P, 6, 6, true}},
+        // The known loss hides the components: row 7 is "Ergebnis", after it nothing; back to
+        // data entry lands on the loss page, also from a full list whose row 7 would show the result.
+        {{'h', 1, 0, N, -1, -1, false}, {'c', 6, 0, P, 6, 6, true}, {'n', 0, 0, R, -1, 7, true},
+         {'n', 0, 0, R, -1, 7, false}, {'d', 0, 0, P, 6, 6, true}, {'h', 0, 0, P, 6, 6, false},
+         {'c', 7, 0, R, -1, 7, true}, {'d', 0, 0, P, 6, 6, true}},
         // From the components the row before "Ergebnis" is the last component page; with
         // nothing highlighted the way back is the first page.
-        {{'h', 0, 2, N, -1, -1, false},
-         {'c', 18, 2, R, -1, 18, true},
-         {'d', 0, 2, P, 17, 17, true},
-         {'c', 7, 2, P, 7, 7, true},
-         {'r', 0, 2, R, -1, 7, true},
-         {'d', 0, 2, P, 7, 7, true}},
+        {{'h', 0, 2, N, -1, -1, false}, {'c', 18, 2, R, -1, 18, true}, {'d', 0, 2, P, 17, 17, true},
+         {'c', 7, 2, P, 7, 7, true}, {'r', 0, 2, R, -1, 7, true}, {'d', 0, 2, P, 7, 7, true}},
         {{'h', 0, 2, N, -1, -1, false}, {'r', 0, 2, R, -1, -1, true}, {'d', 0, 2, P, 0, 0, true}},
         // The result command twice builds once; the inquiry replaces the report.
-        {{'h', 0, 2, N, -1, -1, false},
-         {'c', 4, 2, P, 4, 4, true},
-         {'r', 0, 2, R, -1, 4, true},
-         {'r', 0, 2, R, -1, 4, false},
-         {'f', 0, 2, F, -1, 4, true},
-         {'d', 0, 2, P, 4, 4, true}},
+        {{'h', 0, 2, N, -1, -1, false}, {'c', 4, 2, P, 4, 4, true}, {'r', 0, 2, R, -1, 4, true},
+         {'r', 0, 2, R, -1, 4, false}, {'f', 0, 2, F, -1, 4, true}, {'d', 0, 2, P, 4, 4, true}},
         // The diagrams likewise: shown twice they are drawn once, they replace the report
         // and the report them, and the way back leads to the page they were reached from.
-        {{'h', 0, 2, N, -1, -1, false},
-         {'c', 4, 2, P, 4, 4, true},
-         {'g', 0, 2, G, -1, 4, true},
-         {'g', 0, 2, G, -1, 4, false},
-         {'r', 0, 2, R, -1, 4, true},
-         {'g', 0, 2, G, -1, 4, true},
-         {'n', 0, 2, P, 5, 5, true},
-         {'g', 0, 2, G, -1, 5, true},
-         {'d', 0, 2, P, 5, 5, true}},
+        {{'h', 0, 2, N, -1, -1, false}, {'c', 4, 2, P, 4, 4, true}, {'g', 0, 2, G, -1, 4, true},
+         {'g', 0, 2, G, -1, 4, false}, {'r', 0, 2, R, -1, 4, true}, {'g', 0, 2, G, -1, 4, true},
+         {'n', 0, 2, P, 5, 5, true}, {'g', 0, 2, G, -1, 5, true}, {'d', 0, 2, P, 5, 5, true}},
         // A refill keeps the highlighted row while the list still has it.
         {{'h', 0, 2, N, -1, -1, false}, {'c', 10, 2, P, 10, 10, true}, {'h', 1, 0, P, 10, -1, false}},
     };
+    // clang-format on
     for (std::size_t w = 0; w < walks.size(); ++w) {
         Navigation nav;
         for (std::size_t i = 0; i < walks[w].size(); ++i) {

@@ -5,7 +5,6 @@
 #include "ui/pages/PageFactory.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,112 +86,58 @@ void translateAsWithModule(TLanguageForm* form, const Language& language) {
     TranslateForm(form, form->helpNumber(), language, true, language.keyNames());
 }
 
-void grab(QWidget* form, const QString& name) {
-    const QString dir = qEnvironmentVariable("ZEK_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    if (auto* page = qobject_cast<TMDIChild*>(form); page && page->isPage())
-        form->resize(form->size().expandedTo(form->minimumSizeHint()));
-    else
-        form->adjustSize();
-    form->show();
-    QApplication::processEvents();
-    QVERIFY(form->grab().save(dir + "/" + name + ".png"));
-}
-
 } // namespace
 
 class TestPageTexts : public QObject {
     Q_OBJECT
 private slots:
-    // The German texts are the forms' own; English and French have one for each of them.
-    void every_caption_and_tagged_control_has_its_texts() {
-        for (const QString lang : {"deu", "eng", "fra"})
-            everyTextIn(lang);
-    }
-    void everyTextIn(const QString& lang) {
-        const auto texts = readLanguage(lang);
-        PageFixture f;
-        QStringList missing;
-        const auto check = [&](std::uint32_t n, const QString& design) {
-            const auto it = texts.find(n);
-            if (it == texts.end() || it->second.isEmpty() ||
-                (lang == QLatin1String("deu") && it->second != QString(design).replace("\n", "<nl>")))
-                missing << line(n, design);
-        };
-        for (const auto& form : AllForms(f)) {
-            const std::uint32_t base = 10000u * std::uint32_t(form->helpNumber());
-            check(base, form->windowTitle());
-            for (QWidget* w : form->findChildren<QWidget*>()) {
-                const int tag = w->property(kTagProperty).toInt();
-                if (tag > 0)
-                    check(base + 10u * std::uint32_t(tag), designText(w));
-            }
-        }
-        missing.removeDuplicates();
-        if (!missing.isEmpty())
-            qWarning().noquote() << "\n" + missing.join("\n");
-        QCOMPARE(missing.size(), 0);
-    }
-
-    // With a module loaded, every tagged text and every refilled item is the language's.
-    void translated_forms_show_the_language_texts() {
-        for (const QString lang : {"eng", "fra"})
-            translatedTextsIn(lang);
-    }
-    void translatedTextsIn(const QString& lang) {
-        const auto texts = readLanguage(lang);
-        QTemporaryDir dir;
-        PageFixture f;
-        QVERIFY(loadFromSources(f.language, dir.path(), lang));
-        for (const auto& form : AllForms(f)) {
-            translateAsWithModule(form.get(), f.language);
-            const std::uint32_t base = 10000u * std::uint32_t(form->helpNumber());
-            QCOMPARE(form->windowTitle(), texts.at(base));
-            for (QWidget* w : form->findChildren<QWidget*>()) {
-                const int tag = w->property(kTagProperty).toInt();
-                if (tag <= 0)
-                    continue;
-                const QString expected =
-                    QString(texts.at(base + 10u * std::uint32_t(tag))).replace("<nl>", "\n");
-                QVERIFY2(designText(w) == expected, qPrintable(form->objectName() + ": " + designText(w)));
-            }
-        }
-        // Items refilled from code texts: the cabinet's row position, the loss modes, the
-        // power-supply kinds.
-        PageFixture g;
-        QVERIFY(loadFromSources(g.language, dir.path(), lang));
-        g.project.data().Verlustleistung.Bekannt = VerlustNichtBekannt;
-        const std::pair<int, std::pair<const char*, std::uint32_t>> items[] = {
-            {3, {"Einzel_1", 1009011}}, {6, {"Gesamtverlust_2", 1003005}}};
-        for (const auto& [page, item] : items) {
-            std::unique_ptr<TMDIChild> form(CreatePage(page, g.ctx, nullptr));
-            QCOMPARE(find<QAbstractButton>(form.get(), item.first)->text(), texts.at(item.second));
-        }
-        std::unique_ptr<TMDIChild> supplies(CreatePage(14, g.ctx, nullptr));
-        QCOMPARE(find<QListWidget>(supplies.get(), "ArtListBox1")->item(2)->text(), texts.at(1011003));
-    }
-
-    // Pictures of the forms for the documentation, when a folder is given.
-    void screenshots() {
-        if (qEnvironmentVariable("ZEK_SCREENSHOT_DIR").isEmpty())
-            QSKIP("ZEK_SCREENSHOT_DIR not set");
-        {
+    // The German texts are the forms' own; English and French have one for each of them,
+    // and with a module loaded every tagged text and every refilled item is the language's.
+    void every_caption_and_tagged_control_has_its_texts_and_shows_them_translated() {
+        for (const QString lang : {"deu", "eng", "fra"}) {
+            const auto texts = readLanguage(lang);
             PageFixture f;
-            for (const auto& form : AllForms(f))
-                grab(form.get(), "deu_" + form->objectName());
-        }
-        QTemporaryDir dir;
-        for (const QString lang : {"eng", "fra"}) {
-            PageFixture f;
+            QStringList missing;
+            const auto check = [&](std::uint32_t n, const QString& design) {
+                const auto it = texts.find(n);
+                if (it == texts.end() || it->second.isEmpty() ||
+                    (lang == QLatin1String("deu") && it->second != QString(design).replace("\n", "<nl>")))
+                    missing << line(n, design);
+            };
+            for (const auto& form : AllForms(f)) {
+                const std::uint32_t base = 10000u * std::uint32_t(form->helpNumber());
+                check(base, form->windowTitle());
+                for (QWidget* w : form->findChildren<QWidget*>())
+                    if (const int tag = w->property(kTagProperty).toInt(); tag > 0)
+                        check(base + 10u * std::uint32_t(tag), designText(w));
+            }
+            missing.removeDuplicates();
+            QVERIFY2(missing.isEmpty(), qPrintable(missing.join("\n")));
+            if (lang == QLatin1String("deu"))
+                continue;
+
+            QTemporaryDir dir;
             QVERIFY(loadFromSources(f.language, dir.path(), lang));
             for (const auto& form : AllForms(f)) {
-                const QString name = form->objectName();
-                if (name != "SchaltschrankDlg" && name != "VerlustDlg" && name != "AuswahlDlg")
-                    continue;
                 translateAsWithModule(form.get(), f.language);
-                grab(form.get(), lang + "_" + name);
+                const std::uint32_t base = 10000u * std::uint32_t(form->helpNumber());
+                QCOMPARE(form->windowTitle(), texts.at(base));
+                for (QWidget* w : form->findChildren<QWidget*>())
+                    if (const int tag = w->property(kTagProperty).toInt(); tag > 0)
+                        QVERIFY2(designText(w) ==
+                                     QString(texts.at(base + 10u * std::uint32_t(tag))).replace("<nl>", "\n"),
+                                 qPrintable(form->objectName() + ": " + designText(w)));
             }
+            // Items refilled from code texts: the cabinet's row position, the loss modes, the
+            // power-supply kinds.
+            const std::pair<int, std::pair<const char*, std::uint32_t>> items[] = {
+                {3, {"Einzel_1", 1009011}}, {6, {"Gesamtverlust_2", 1003005}}};
+            for (const auto& [page, item] : items) {
+                std::unique_ptr<TMDIChild> form(CreatePage(page, f.ctx, nullptr));
+                QCOMPARE(find<QAbstractButton>(form.get(), item.first)->text(), texts.at(item.second));
+            }
+            std::unique_ptr<TMDIChild> supplies(CreatePage(14, f.ctx, nullptr));
+            QCOMPARE(find<QListWidget>(supplies.get(), "ArtListBox1")->item(2)->text(), texts.at(1011003));
         }
     }
 };

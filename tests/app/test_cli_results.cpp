@@ -1,30 +1,21 @@
-#include "../io/IoTestSupport.h"
+// What zek-cli computes and converts, against the library's own results and the schema
+// of balance --json.
+#include "Cli.h"
 
-#include "core/SettingsData.h"
+#include "../io/IoTestSupport.h"
+#include "../report/DiagrammBeispiel.h"
 #include "devices/Balance.h"
+#include "io/IoTexts.h"
+#include "io/LegacyImport.h"
 #include "io/ProjectFile.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <climits>
 
-namespace zek {
+namespace zek::test {
 namespace {
-
-const QString kBin = qEnvironmentVariable("ZEK_BIN_DIR");
-
-// The exit code (-1 after a crash or time-out) and standard output of `zek-cli balance`.
-std::pair<int, QByteArray> runCli(const QStringList& args) {
-    QProcess process;
-    process.start(kBin + "/zek-cli", QStringList{"balance"} + args);
-    const bool ended = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
-    return {ended ? process.exitCode() : -1, process.readAllStandardOutput()};
-}
 
 // Holds the JSON to the schema's types, bounds and keys (the keywords the schema uses),
 // and every key of the schema to a description.
@@ -68,9 +59,7 @@ void expectMatches(const QJsonValue& value, const QJsonObject& schema, const std
     }
 }
 
-TEST(BalanceCommand, json_of_every_example_and_of_a_heater_not_found_follows_the_schema) {
-    if (kBin.isEmpty())
-        GTEST_SKIP() << "ZEK_BIN_DIR not set";
+TEST_F(CliTest, balance_json_of_every_example_and_of_a_heater_not_found_follows_the_schema) {
     QFile file(ZEK_SOURCE_DIR "/docs/balance.schema.json");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QJsonObject schema = QJsonDocument::fromJson(file.readAll()).object();
@@ -78,20 +67,19 @@ TEST(BalanceCommand, json_of_every_example_and_of_a_heater_not_found_follows_the
 
     // 9999 mm cube of aluminium at 60 °C inside, -50 °C outside: megawatts that 20
     // heaters of the table cannot give.
-    QTemporaryDir dir;
     ProjectData p = NewProject(FactorySettings());
     p.Schaltschrank = {9999, 9999, 9999, Aluminium, 20.0, Einzelschrank, Freistehend};
     p.Temperatur = {60, 60, 0, -50, 0};
-    test::writeBytes(dir.filePath("kalt.Z20"), ProjectFileBytes(p, 1));
-    QStringList projects = QDir(ZEK_SOURCE_DIR "/data/examples").entryList({"*.Z20", "*.ZEK"});
+    writeBytes(path("kalt.Z20"), ProjectFileBytes(p, 1));
+    QStringList projects = QDir(kExamples).entryList({"*.Z20", "*.ZEK"});
     for (QString& name : projects)
-        name = ZEK_SOURCE_DIR "/data/examples/" + name;
-    projects << dir.filePath("kalt.Z20");
+        name = kExamples + "/" + name;
+    projects << path("kalt.Z20");
     for (const QString& project : projects)
         for (const char* lang : {"zkdeu", "zkeng", "zkfra"}) {
-            const auto [exitCode, json] = runCli({project, "--json", "--lang", lang, "--data-dir", kBin});
-            ASSERT_EQ(exitCode, 0);
-            const QJsonDocument document = QJsonDocument::fromJson(json);
+            const Outcome o = cli({"balance", project, "--json", "--lang", lang});
+            ASSERT_EQ(o.code, 0);
+            const QJsonDocument document = QJsonDocument::fromJson(o.out);
             expectMatches(document.object(), schema,
                           QFileInfo(project).fileName().toStdString() + " " + lang);
             if (project.endsWith("kalt.Z20")) { // no device found
@@ -104,69 +92,66 @@ TEST(BalanceCommand, json_of_every_example_and_of_a_heater_not_found_follows_the
         }
 }
 
-TEST(BalanceCommand, exit_codes_and_the_json_of_the_worked_example) {
-    if (kBin.isEmpty())
-        GTEST_SKIP() << "ZEK_BIN_DIR not set";
-    QTemporaryDir dir;
-    const std::pair<QStringList, int> cases[] = {
-        {{dir.filePath("fehlt.Z20"), "--data-dir", kBin}, 1}, // no such project
-        {{dir.filePath("fehlt.ZEK"), "--data-dir", kBin}, 1},
-        {{dir.filePath("projekt.txt"), "--data-dir", kBin}, 1}, // read by its content: missing
-        {{}, 2},
-        {{dir.filePath("p.Z20"), "--lang", "../zkdeu"}, 2},     // a code is no path
-        {{dir.filePath("p.Z20"), "--data-dir", dir.path()}, 3}, // no device table there
-    };
-    for (const auto& [args, exitCode] : cases)
-        EXPECT_EQ(runCli(args).first, exitCode) << args.join(' ').toStdString();
-
-    // The worked example: 5.16 m² at k = 5, 800 W known loss, 35 °C inside, 30 °C outside,
-    // water at 15 °C.
-    ProjectData p = NewProject(FactorySettings());
-    p.Schaltschrank = {600, 2000, 600, Anderes, 5.0, Einzelschrank, Freistehend};
-    p.Verlustleistung = {VerlustBekannt, 800, 0, 0};
-    p.Temperatur = {35, 10, 30, 5, 15};
-    test::writeBytes(dir.filePath("beispiel.z20"), ProjectFileBytes(p, 1)); // the extension in any case
-
-    const auto [exitCode, json] = runCli({dir.filePath("beispiel.z20"), "--json", "--data-dir", kBin});
-    ASSERT_EQ(exitCode, 0);
-    const QJsonObject o = QJsonDocument::fromJson(json).object();
-    // 25.8 W/K · -5 K through the walls, as in the worked example of the calculation; they
-    // carry 129 W of loss without a climate device.
-    const std::pair<const char*, int> values[] = {{"Gesamtverlustleistung", 800},  {"WandwaermeMax", -129},
-                                                  {"Kuehlleistung", 671},          {"Luftmenge", 395},
-                                                  {"LuftLuftBedarf", 3355},        {"WasserBedarf", 839},
-                                                  {"TragbareVerlustleistung", 129}};
+TEST_F(CliTest, balance_json_of_the_worked_example_carries_the_balance_and_the_candidates) {
+    const ProjectData p = diagrammProjekt();
+    writeBytes(path("beispiel.z20"), ProjectFileBytes(p, 1)); // the extension in any case
+    const Outcome o = cli({"balance", "beispiel.z20", "--json"});
+    ASSERT_EQ(o.code, 0);
+    const QJsonObject json = QJsonDocument::fromJson(o.out).object();
+    const BilanzWerte b = Bilanz(p);
+    const std::pair<const char*, std::int32_t> values[] = {
+        {"Gesamtverlustleistung", b.Gesamtverlustleistung},
+        {"WandwaermeMax", b.WandwaermeMax},
+        {"WandwaermeMin", b.WandwaermeMin},
+        {"Kuehlleistung", b.Kuehlleistung},
+        {"Luftmenge", b.Luftmenge},
+        {"LuftLuftBedarf", b.LuftLuftBedarf},
+        {"WasserBedarf", b.WasserBedarf},
+        {"TragbareVerlustleistung", 129}}; // 25.8 W/K · (35 - 30) K carried without a climate device
     for (const auto& [key, value] : values)
-        EXPECT_EQ(o[key].toInt(), value) << key;
+        EXPECT_EQ(json[key].toInt(), value) << key;
 
     DeviceTable table;
     ASSERT_TRUE(table.LiesTypDatei(kBin + "/zkdeu.TYP"));
     Kandidatenliste fromJson;
-    for (const QJsonValue c : o["Kandidaten"].toArray()) {
-        fromJson.push_back({c["index"].toInt(), c["anzahl"].toInt(), c["leistung"].toInt(),
-                            c["typcode"].toString().toStdString()});
+    int limits = 0;
+    for (const QJsonValue c : json["Kandidaten"].toArray()) {
+        const QString code = c["typcode"].toString();
+        fromJson.push_back(
+            {c["index"].toInt(), c["anzahl"].toInt(), c["leistung"].toInt(), code.toStdString()});
         // The article designation: columns 1-15 of the device line without the filling blanks.
         EXPECT_EQ(
             c["artikel"].toString().toStdString() + " ",
             table.ZerlegeZeile(c["index"].toInt()).Artikel.substr(0, c["artikel"].toString().size() + 1));
-    }
-    EXPECT_EQ(fromJson, SucheKandidaten(table, p, Bilanz(p)));
-    // Limit temperatures, Q(Ta) = 800 + 25.8 · (Ta - 35): water/air 1000 W at 25 K gives
-    // 1000 / 25 · (35 - 15) = 800 W in any hall, Q(35) = 800 W, Q(36) = 826 W; air/air
-    // 3500 W at 25 K gives 700 W ≥ Q(30) = 671 W, 560 W < Q(31) = 697 W.
-    int limits = 0;
-    for (const QJsonValue c : o["Kandidaten"].toArray()) {
-        const QString code = c["typcode"].toString();
+        // Limit temperatures, Q(Ta) = 800 + 25.8 · (Ta - 35): water/air 1000 W at 25 K gives
+        // 1000 / 25 · (35 - 15) = 800 W in any hall, Q(35) = 800 W, Q(36) = 826 W; air/air
+        // 3500 W at 25 K gives 700 W ≥ Q(30) = 671 W, 560 W < Q(31) = 697 W.
         if (code == "WA-" || code == "TS-") {
             EXPECT_EQ(c["grenztemperatur"].toInt(), code == "WA-" ? 35 : 30) << code.toStdString();
             ++limits;
         }
     }
+    EXPECT_EQ(fromJson, SucheKandidaten(table, p, b));
     EXPECT_EQ(limits, 2);
     // Off: 25.8 · 5 = 129 W; running: 129 - 800 < 0, not searched.
-    EXPECT_EQ(o["Heizung"].toArray().size(), 1);
-    EXPECT_EQ(o["Heizung"][0]["bedarf"].toInt(), 129);
+    EXPECT_EQ(json["Heizung"].toArray().size(), 1);
+    EXPECT_EQ(json["Heizung"][0]["bedarf"].toInt(), 129);
+}
+
+TEST_F(CliTest, convert_turns_a_legacy_project_into_the_project_file_the_import_gives) {
+    const QString legacy = ZEK_TEST_DATA_DIR "/broken/legacy/exact_1220.ZEK";
+    QFile::copy(legacy, path("old.zek")); // the extension in any letter case
+    ASSERT_EQ(cli({"convert", "old.zek", "new.Z20"}).code, 0);
+    Project expected(FactorySettings()), converted(FactorySettings());
+    ASSERT_TRUE(ImportLegacyProject(expected, legacy, NoTexts()).ok());
+    ASSERT_TRUE(ReadProjectFile(converted, FactorySettings(), path("new.Z20")));
+    EXPECT_EQ(converted.data(), expected.data());
+
+    // A project file converts into the same content.
+    ASSERT_EQ(cli({"convert", "new.Z20", "again.Z20", "--data-dir", m_dir.path()}).code, 0);
+    const QByteArray a = read("new.Z20"), b = read("again.Z20");
+    EXPECT_EQ(a.left(a.indexOf("[Test]")), b.left(b.indexOf("[Test]")));
 }
 
 } // namespace
-} // namespace zek
+} // namespace zek::test
