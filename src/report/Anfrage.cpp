@@ -55,26 +55,21 @@ void TZEKCollection::ErstelleAnfrage(const ReportContext& ctx, bool& abbruch) {
 
     const Kandidatenliste k = SucheKandidaten(ctx.devices, p, b);
     // An inquiry without devices is still a valid letter: it is shown and may be printed.
-    bool cancelled = false;
-    if (!k.empty()) {
-        const auto mask = ctx.selector.AuswahlZeigen(abbruch, k, p.Auswahl);
-        cancelled = !mask.has_value();
-        const std::uint16_t bits = mask.value_or(0);
+    if (k.empty()) {
+        abbruch = false;
+    } else {
         const long long found = static_cast<long long>(k.size());
         bool first = true;
-        for (std::size_t i = 0; i < k.size() && i < 16; ++i) {
-            if (!(bits & (1u << i)))
-                continue;
+        for (const Kandidat* kd : GewaehlteKandidaten(ctx.selector, k, p.Auswahl, abbruch)) {
             const std::string heading =
                 EZMZ(first ? ReportLabel(ctx.texts, label::ErsteKuehlung) : T(1006092), found);
             first = false;
-            InsTyp(heading, "", k[i].index, k[i].anzahl, T(1006093), ctx.devices, ctx.texts);
+            InsTyp(heading, "", kd->index, kd->anzahl, T(1006093), ctx.devices, ctx.texts);
             Ins("");
         }
         Strich();
         Ins("");
     }
-    abbruch = cancelled;
 
     Ins("");
     Ins("");

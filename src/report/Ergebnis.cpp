@@ -235,15 +235,10 @@ public:
             abbruch = false;
             return;
         }
-        const auto mask = c.selector.AuswahlZeigen(abbruch, k, p.Auswahl);
-        abbruch = !mask.has_value();
-        const std::uint16_t bits = mask.value_or(0);
         const long long found = static_cast<long long>(k.size());
         bool first = true;
-        for (std::size_t i = 0; i < k.size() && i < 16; ++i) {
-            if (!(bits & (1u << i)))
-                continue;
-            const Kandidat& kd = k[i];
+        for (const Kandidat* gewaehlt : GewaehlteKandidaten(c.selector, k, p.Auswahl, abbruch)) {
+            const Kandidat& kd = *gewaehlt;
             const std::string heading = S::EZMZ(T(first ? 1006113 : 1006065), found);
             first = false;
             o.InsTyp(heading, "", kd.index, kd.anzahl, T(1006066), c.devices, c.texts);

@@ -205,4 +205,15 @@ std::optional<std::uint16_t> StoredTicksSelector::AuswahlZeigen(bool, const Kand
     return model.bestaetigen(auswahl);
 }
 
+std::vector<const Kandidat*> GewaehlteKandidaten(DeviceSelector& selector, const Kandidatenliste& kandidaten,
+                                                 AuswahlGroup& auswahl, bool& abbruch) {
+    const std::optional<std::uint16_t> mask = selector.AuswahlZeigen(abbruch, kandidaten, auswahl);
+    abbruch = !mask.has_value();
+    std::vector<const Kandidat*> kept;
+    for (std::size_t i = 0; i < kandidaten.size() && i < 16; ++i)
+        if (mask.value_or(0) & (1u << i))
+            kept.push_back(&kandidaten[i]);
+    return kept;
+}
+
 } // namespace zek

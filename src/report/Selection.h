@@ -91,4 +91,10 @@ private:
     MessageFn m_report;
 };
 
+// Shows the selection and gives the candidates the user keeps, in their order: the first
+// 16, one bit of the mask each. `abbruch` tells beforehand whether the selection may be
+// cancelled and afterwards whether it was; a cancelled selection keeps none.
+std::vector<const Kandidat*> GewaehlteKandidaten(DeviceSelector& selector, const Kandidatenliste& kandidaten,
+                                                 AuswahlGroup& auswahl, bool& abbruch);
+
 } // namespace zek
