@@ -514,6 +514,7 @@ private slots:
                 auto* dlg = qobject_cast<TGOptionenDlg*>(QApplication::activeModalWidget());
                 QVERIFY(dlg);
                 QCOMPARE(dlg->buttons.CancelBtn->isEnabled(), !firstStart);
+                QCOMPARE(dlg->buttons.HelpBtn->isEnabled(), !firstStart);
                 QVERIFY(dlg->SprachenRadioGroup->button(0)->isChecked()); // German, as loaded
                 QTest::mouseClick(dlg->buttons.OKBtn, Qt::LeftButton);
             });
