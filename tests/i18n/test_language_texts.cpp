@@ -27,31 +27,22 @@ struct Range {
 };
 
 // The numbers the program needs, whoever writes them.
-const Range kInUse[] = {{70004, 70004, "table version"},
-                        {70006, 70006, "table language"},
-                        {71551, 71554, "message box captions"},
-                        {71555, 71565, "message box buttons"},
-                        {71566, 71583, "shortcut key names"},
-                        {1000001, 1000008, "dialog buttons"},
-                        {1001001, 1001001, "device selection"},
-                        {1001004, 1001004, "device selection"},
-                        {1002001, 1002001, "temperature dialog"},
-                        {1003001, 1003006, "total-loss dialog"},
-                        {1004002, 1004018, "main window"},
-                        {1004033, 1004033, "main window"},
-                        {1004036, 1004036, "main window"},
-                        {1005008, 1005009, "project file"},
-                        {1005090, 1005091, "project file"},
-                        {1005098, 1005099, "printer no longer present"},
-                        {1006001, 1006116, "report and fax inquiry"},
-                        {1006120, 1006155, "component labels and first inquiry heading"},
-                        {1007008, 1007027, "device variants, labels and classes"},
-                        {1007051, 1007056, "device variants, labels and classes"},
-                        {1008000, 1008018, "data-kind list"},
-                        {1009000, 1009021, "cabinet choice lists"},
-                        {1010000, 1010001, "printer dialog"},
-                        {1011001, 1011003, "power-supply dialog"},
-                        {1012040, 1012057, "diagrams"}};
+// clang-format off
+const Range kInUse[] = {
+    {70004, 70004, "table version"}, {70006, 70006, "table language"}, {71551, 71554, "message box captions"},
+    {71555, 71565, "message box buttons"}, {71566, 71583, "shortcut key names"},
+    {1000001, 1000008, "dialog buttons"}, {1001001, 1001001, "device selection"},
+    {1001004, 1001004, "device selection"}, {1002001, 1002001, "temperature dialog"},
+    {1003001, 1003006, "total-loss dialog"}, {1004002, 1004018, "main window"},
+    {1004033, 1004033, "main window"}, {1004036, 1004036, "main window"}, {1005008, 1005009, "project file"},
+    {1005090, 1005091, "project file"}, {1005098, 1005099, "printer no longer present"},
+    {1006001, 1006116, "report and fax inquiry"}, {1006120, 1006155, "component labels and first inquiry heading"},
+    {1007008, 1007027, "device variants, labels and classes"},
+    {1007051, 1007056, "device variants, labels and classes"}, {1008000, 1008018, "data-kind list"},
+    {1009000, 1009021, "cabinet choice lists"}, {1010000, 1010001, "printer dialog"},
+    {1011001, 1011003, "power-supply dialog"}, {1012040, 1012057, "diagrams"}
+};
+// clang-format on
 
 // Numbers inside those spans that no message box, dialog, report line or list uses: the
 // message box has no buttons 71560 and 71561, the report and inquiry never print the
@@ -218,21 +209,17 @@ TEST(ShippedTexts, texts_fit_the_places_that_show_them) {
 }
 
 TEST(ShippedTexts, texts_shown_on_one_line_hold_no_line_break) {
+    // clang-format off
     const Range singleLine[] = {
-        {71551, 71583, "message box captions, buttons and key names"},
-        {1000001, 1000008, "dialog buttons"},
-        {1006001, 1006003, "units and device headings"},
-        {1006004, 1006078, "report labels"},
-        {1006096, 1006098, "dimension labels"},
-        {1006110, 1006116, "report labels"},
-        {1006120, 1006155, "component labels"},
-        {1007008, 1007027, "device variants and labels"},
-        {1007051, 1007056, "device classes"},
-        {1008000, 1008030, "data-kind list"},
-        {1009000, 1009021, "choice lists"},
-        {1010000, 1010001, "printer tabs"},
+        {71551, 71583, "message box captions, buttons and key names"}, {1000001, 1000008, "dialog buttons"},
+        {1006001, 1006003, "units and device headings"}, {1006004, 1006078, "report labels"},
+        {1006096, 1006098, "dimension labels"}, {1006110, 1006116, "report labels"},
+        {1006120, 1006155, "component labels"}, {1007008, 1007027, "device variants and labels"},
+        {1007051, 1007056, "device classes"}, {1008000, 1008030, "data-kind list"},
+        {1009000, 1009021, "choice lists"}, {1010000, 1010001, "printer tabs"},
         {1011001, 1011003, "power-supply kinds"},
     };
+    // clang-format on
     for (const char* code : kCodes) {
         const Language& language = shipped(code);
         for (const Range& r : singleLine)
