@@ -59,15 +59,15 @@ bool PrepareStart(AppContext& app, UserInteraction& ui, const ShellServices& ser
     if (app.settings.data().Optionen.Sprache.empty() && services.editOptions)
         services.editOptions(true);
 
-    if (!LoadLanguageAndDevices(app, ui))
-        return false;
+    return LoadLanguageAndDevices(app, ui);
+}
 
+void CheckPrinters(AppContext& app, UserInteraction& ui, const ShellServices& services) {
     const int printers = services.printerCount ? services.printerCount() : 0;
     checkPrinter(app, ui, app.settings.data().Drucker.Index, printers, 1005098);
     checkPrinter(app, ui, app.settings.data().Fax.Index, printers, 1005099);
     if (services.selectPrinter)
         services.selectPrinter(app.settings.data().Drucker.Index);
-    return true;
 }
 
 void ForceDecimalComma() {

@@ -28,6 +28,7 @@ inline std::unique_ptr<TZEKAppForm> StartDesktop(AppContext& app, UserInteractio
     auto window = std::make_unique<TZEKAppForm>(app, ui, services);
     window->TranslateAll();
     window->show();
+    CheckPrinters(app, ui, services);
     return window;
 }
 

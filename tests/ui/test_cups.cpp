@@ -49,6 +49,7 @@ struct Program : TestDesktop {
         window = std::make_unique<TZEKAppForm>(*app, ui, services);
         window->TranslateAll();
         window->show();
+        CheckPrinters(*app, ui, services);
         selection.setInterval(20);
         selection.callOnTimeout([] {
             if (auto* dlg = qobject_cast<TAuswahlDlg*>(QApplication::activeModalWidget()))

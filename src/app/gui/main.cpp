@@ -23,8 +23,8 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(new zek::ShellStyle);
     zek::SetApplicationIdentity(QStringLiteral(ZEK_VERSION));
 
-    // --quit-when-shown ends the program as soon as its main window is on the screen,
-    // so the start-up time can be measured from outside.
+    // --quit-when-shown ends the program as soon as its main window is on the screen (before
+    // the printer check that follows it), so the start-up time can be measured from outside.
     // --grab FILE writes a picture of the main window into FILE and ends (documentation).
     bool quitWhenShown = false;
     QString grabFile;
@@ -68,6 +68,10 @@ int main(int argc, char* argv[]) {
     form.commands().setStartDirectory(zek::fromCp1252(app.settings.data().Optionen.Pfadangabe.str()));
     form.TranslateAll();
     form.show();
+    // The printers are asked for once the window is on the screen: the events that show
+    // it are queued by now, and a call queued from the first of them runs after them all.
+    QTimer::singleShot(0, &form,
+                       [&] { QTimer::singleShot(0, &form, [&] { zek::CheckPrinters(app, ui, services); }); });
 
     if (!projectFile.isEmpty())
         QTimer::singleShot(0, &form, [&form, projectFile] { form.commands().OpenGiven(projectFile); });

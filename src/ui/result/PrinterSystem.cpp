@@ -7,9 +7,11 @@
 
 #ifdef ZEK_HAVE_CUPS
 #include <QFile>
+#include <QLibrary>
 #include <QPdfWriter>
 #include <QTemporaryFile>
 #include <cups/cups.h>
+#include <type_traits>
 #endif
 
 namespace zek {
@@ -60,34 +62,97 @@ namespace {
 // Nothing that talks to the scheduler waits longer than this for an answer.
 constexpr int kWarteSekunden = 30;
 
+// The CUPS library is loaded when a job or a printer's state first needs it: loading it
+// (with its TLS and Kerberos libraries) at start would delay the main window for a
+// printer that most runs never use.
+struct CupsLibrary {
+    decltype(&::cupsServer) server = nullptr;
+    decltype(&::ippPort) port = nullptr;
+    decltype(&::cupsEncryption) encryption = nullptr;
+    decltype(&::httpConnect2) connect = nullptr;
+    decltype(&::httpSetTimeout) setTimeout = nullptr;
+    decltype(&::httpClose) close = nullptr;
+    decltype(&::httpError) httpError = nullptr;
+    decltype(&::cupsLastError) lastError = nullptr;
+    decltype(&::cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&::cupsPrintFile2) printFile = nullptr;
+    decltype(&::cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&::cupsGetOption) getOption = nullptr;
+    decltype(&::cupsFreeDests) freeDests = nullptr;
+    QString failure; // why the library cannot be used; empty when it can
+
+    // Loaded once and kept for the rest of the run.
+    static const CupsLibrary& get() {
+        static const CupsLibrary library;
+        return library;
+    }
+
+private:
+    CupsLibrary() {
+        QLibrary lib(QStringLiteral("cups"), 2);
+        if (!lib.load()) {
+            failure = lib.errorString();
+            return;
+        }
+        const auto resolve = [&lib, this](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(lib.resolve(name));
+            if (!function && failure.isEmpty())
+                failure = lib.errorString();
+        };
+        resolve(server, "cupsServer");
+        resolve(port, "ippPort");
+        resolve(encryption, "cupsEncryption");
+        resolve(connect, "httpConnect2");
+        resolve(setTimeout, "httpSetTimeout");
+        resolve(close, "httpClose");
+        resolve(httpError, "httpError");
+        resolve(lastError, "cupsLastError");
+        resolve(lastErrorString, "cupsLastErrorString");
+        resolve(printFile, "cupsPrintFile2");
+        resolve(getNamedDest, "cupsGetNamedDest");
+        resolve(getOption, "cupsGetOption");
+        resolve(freeDests, "cupsFreeDests");
+    }
+};
+
 // A connection of its own to the scheduler, so that a scheduler that is gone is told
 // apart from one that refuses, and a silent one is given up after a while.
 class CupsVerbindung {
 public:
-    CupsVerbindung()
-        : m_http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                              kWarteSekunden * 1000, nullptr)) {
+    CupsVerbindung() : m_cups(CupsLibrary::get()) {
+        if (!m_cups.failure.isEmpty())
+            return;
+        m_http = m_cups.connect(m_cups.server(), m_cups.port(), nullptr, AF_UNSPEC, m_cups.encryption(), 1,
+                                kWarteSekunden * 1000, nullptr);
         if (m_http)
-            httpSetTimeout(
+            m_cups.setTimeout(
                 m_http, kWarteSekunden, [](http_t*, void*) { return 0; }, nullptr);
     }
-    ~CupsVerbindung() { httpClose(m_http); }
+    ~CupsVerbindung() {
+        if (m_http)
+            m_cups.close(m_http);
+    }
     CupsVerbindung(const CupsVerbindung&) = delete;
     CupsVerbindung& operator=(const CupsVerbindung&) = delete;
 
+    const CupsLibrary& cups() const { return m_cups; }
     http_t* http() const { return m_http; }
     // The answer to the last call that failed.
     DruckerAntwort fehler() const {
-        const QString detail = QString::fromUtf8(cupsLastErrorString());
-        if (!m_http || httpError(m_http) != 0 || cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        if (!m_cups.failure.isEmpty())
+            return {DruckerZustand::Unerreichbar, m_cups.failure};
+        const QString detail = QString::fromUtf8(m_cups.lastErrorString());
+        if (!m_http || m_cups.httpError(m_http) != 0 ||
+            m_cups.lastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
             return {DruckerZustand::Unerreichbar, detail};
-        if (cupsLastError() == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
+        if (m_cups.lastError() == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
             return {DruckerZustand::NimmtNichtAn, detail};
         return {DruckerZustand::Fehler, detail};
     }
 
 private:
-    http_t* m_http;
+    const CupsLibrary& m_cups;
+    http_t* m_http = nullptr;
 };
 
 // The pages are written into a PDF file first and handed to CUPS as a whole, so that
@@ -112,9 +177,9 @@ public:
         const CupsVerbindung cups;
         if (!cups.http())
             return cups.fehler();
-        const int job = cupsPrintFile2(cups.http(), m_printer.toUtf8().constData(),
-                                       QFile::encodeName(m_file.fileName()).constData(),
-                                       m_title.toUtf8().constData(), 0, nullptr);
+        const int job = cups.cups().printFile(cups.http(), m_printer.toUtf8().constData(),
+                                              QFile::encodeName(m_file.fileName()).constData(),
+                                              m_title.toUtf8().constData(), 0, nullptr);
         return job > 0 ? DruckerAntwort{} : cups.fehler();
     }
 
@@ -129,11 +194,11 @@ private:
 DruckerAntwort SystemPrinters::printerState(const QString& name) const {
     const CupsVerbindung cups;
     cups_dest_t* dest =
-        cups.http() ? cupsGetNamedDest(cups.http(), name.toUtf8().constData(), nullptr) : nullptr;
+        cups.http() ? cups.cups().getNamedDest(cups.http(), name.toUtf8().constData(), nullptr) : nullptr;
     if (!dest)
         return cups.fehler();
-    const auto option = [dest](const char* key) {
-        const char* value = cupsGetOption(key, dest->num_options, dest->options);
+    const auto option = [&cups, dest](const char* key) {
+        const char* value = cups.cups().getOption(key, dest->num_options, dest->options);
         return value ? QByteArray(value) : QByteArray();
     };
     DruckerAntwort antwort{DruckerZustand::Bereit, QString::fromUtf8(option("printer-state-message"))};
@@ -141,7 +206,7 @@ DruckerAntwort SystemPrinters::printerState(const QString& name) const {
         antwort.zustand = DruckerZustand::NimmtNichtAn;
     else if (option("printer-state").toInt() == IPP_PSTATE_STOPPED)
         antwort.zustand = DruckerZustand::Angehalten;
-    cupsFreeDests(1, dest);
+    cups.cups().freeDests(1, dest);
     return antwort;
 }
 
