@@ -4,6 +4,7 @@
 #include "io/SettingsFile.h"
 #include "ui/AppContext.h"
 #include "ui/Interaction.h"
+#include "ui/Resources.h"
 #include "ui/StartUp.h"
 #include "ui/base/LanguageForm.h"
 #include "ui/base/TranslateForm.h"
@@ -26,16 +27,6 @@
 #include <QToolButton>
 
 namespace zek {
-
-namespace {
-
-// Our own glyphs rather than the desktop theme's: they look the same everywhere and the
-// theme lookup would cost start-up time.
-QIcon shellIcon(const char* resource) {
-    return QIcon(QStringLiteral(":/zek/icons/") + QLatin1String(resource) + QStringLiteral(".svg"));
-}
-
-} // namespace
 
 void PageArea::setPage(QWidget* page, bool fill) {
     m_page = page;
@@ -109,7 +100,7 @@ TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices ser
     : QMainWindow(parent), m_app(app), m_ui(ui), m_services(std::move(services)), m_commands(app, ui, *this) {
     setObjectName("ZEKAppForm");
     setProperty(kHelpNumberProperty, kMainHelpNumber);
-    setWindowIcon(QIcon(QStringLiteral(":/zek/zek.svg")));
+    setWindowIcon(ShellIcon("zek"));
 
     buildActions();
     buildMenus();
@@ -149,9 +140,9 @@ TZEKAppForm::TZEKAppForm(AppContext& app, UserInteraction& ui, ShellServices ser
     setStatusBar(bar);
 
     // Hidden buttons that carry the arrow glyphs the pages copy onto Weiter and Zurück.
-    m_weiterGlyph = new QPushButton(QIcon(QStringLiteral(":/zek/icons/next.svg")), QString(), this);
+    m_weiterGlyph = new QPushButton(ShellIcon("next"), QString(), this);
     m_weiterGlyph->setObjectName("WeiterBtn");
-    m_zurueckGlyph = new QPushButton(QIcon(QStringLiteral(":/zek/icons/previous.svg")), QString(), this);
+    m_zurueckGlyph = new QPushButton(ShellIcon("previous"), QString(), this);
     m_zurueckGlyph->setObjectName("ZurueckBtn");
     for (QPushButton* b : {m_weiterGlyph, m_zurueckGlyph}) {
         b->setProperty(kTagProperty, -1);
@@ -210,7 +201,7 @@ void TZEKAppForm::buildActions() {
     };
     for (const Tool& t : tools) {
         QAction* a = action(t.name, QString::fromUtf8(t.hint), 0);
-        a->setIcon(shellIcon(t.icon));
+        a->setIcon(ShellIcon(t.icon));
         a->setToolTip(QString::fromUtf8(t.hint));
         a->setProperty(kTagProperty, t.tag);
         *t.field = a;

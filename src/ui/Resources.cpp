@@ -1,17 +1,29 @@
 #include "ui/Resources.h"
 
 #include <QGuiApplication>
-#include <QIcon>
-#include <QtGlobal>
+#include <QPixmap>
+#include <QResource>
 
-static void initShellQrc() {
-    Q_INIT_RESOURCE(shell);
+static void initShellIcons() {
+    Q_INIT_RESOURCE(shell_icons);
 }
 
 namespace zek {
 
 void InitShellResources() {
-    initShellQrc();
+    initShellIcons();
+}
+
+QIcon ShellIcon(const char* name) {
+    QIcon icon;
+    for (const int size : {16, 22, 32, 44}) {
+        const QResource bits(QStringLiteral(":/zek/icons/%1-%2.argb").arg(QLatin1String(name)).arg(size));
+        if (bits.compressionAlgorithm() != QResource::NoCompression || bits.size() != qint64(size) * size * 4)
+            continue;
+        icon.addPixmap(QPixmap::fromImage(
+            QImage(bits.data(), size, size, size * 4, QImage::Format_ARGB32_Premultiplied)));
+    }
+    return icon;
 }
 
 void SetApplicationIdentity(const QString& version) {
@@ -19,7 +31,7 @@ void SetApplicationIdentity(const QString& version) {
     QGuiApplication::setApplicationVersion(version);
     QGuiApplication::setDesktopFileName(QStringLiteral("zek"));
     InitShellResources();
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/zek/zek.svg")));
+    QGuiApplication::setWindowIcon(ShellIcon("zek"));
 }
 
 } // namespace zek
