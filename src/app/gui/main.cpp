@@ -21,6 +21,11 @@ int main(int argc, char* argv[]) {
         return code;
     QApplication qapp(argc, argv);
     QApplication::setStyle(new zek::ShellStyle);
+    // Every form is set in Arial when it is translated; menus and messages are too, so that
+    // the main window is laid out once and one font family is looked up before it shows.
+    QFont arial = QApplication::font();
+    arial.setFamily(QStringLiteral("Arial"));
+    QApplication::setFont(arial);
     zek::SetApplicationIdentity(QStringLiteral(ZEK_VERSION));
 
     // --quit-when-shown ends the program as soon as its main window is on the screen (before
