@@ -6,12 +6,12 @@
 #include <QPrinterInfo>
 
 #ifdef ZEK_HAVE_CUPS
+#include "core/LoadedLibrary.h"
+
 #include <QFile>
-#include <QLibrary>
 #include <QPdfWriter>
 #include <QTemporaryFile>
 #include <cups/cups.h>
-#include <type_traits>
 #endif
 
 namespace zek {
@@ -89,29 +89,21 @@ struct CupsLibrary {
 
 private:
     CupsLibrary() {
-        QLibrary lib(QStringLiteral("cups"), 2);
-        if (!lib.load()) {
-            failure = lib.errorString();
-            return;
-        }
-        const auto resolve = [&lib, this](auto& function, const char* name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(lib.resolve(name));
-            if (!function && failure.isEmpty())
-                failure = lib.errorString();
-        };
-        resolve(server, "cupsServer");
-        resolve(port, "ippPort");
-        resolve(encryption, "cupsEncryption");
-        resolve(connect, "httpConnect2");
-        resolve(setTimeout, "httpSetTimeout");
-        resolve(close, "httpClose");
-        resolve(httpError, "httpError");
-        resolve(lastError, "cupsLastError");
-        resolve(lastErrorString, "cupsLastErrorString");
-        resolve(printFile, "cupsPrintFile2");
-        resolve(getNamedDest, "cupsGetNamedDest");
-        resolve(getOption, "cupsGetOption");
-        resolve(freeDests, "cupsFreeDests");
+        LoadedLibrary lib(QStringLiteral("cups"), 2);
+        lib.resolve(server, "cupsServer");
+        lib.resolve(port, "ippPort");
+        lib.resolve(encryption, "cupsEncryption");
+        lib.resolve(connect, "httpConnect2");
+        lib.resolve(setTimeout, "httpSetTimeout");
+        lib.resolve(close, "httpClose");
+        lib.resolve(httpError, "httpError");
+        lib.resolve(lastError, "cupsLastError");
+        lib.resolve(lastErrorString, "cupsLastErrorString");
+        lib.resolve(printFile, "cupsPrintFile2");
+        lib.resolve(getNamedDest, "cupsGetNamedDest");
+        lib.resolve(getOption, "cupsGetOption");
+        lib.resolve(freeDests, "cupsFreeDests");
+        failure = lib.failure();
     }
 };
 
