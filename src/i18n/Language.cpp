@@ -268,6 +268,12 @@ std::string Language::GetLangText(std::uint32_t number) const {
     return text;
 }
 
+std::string_view Language::LangTextView(std::uint32_t number) const {
+    if (number >= kFirstTableNumber && m_table)
+        return m_table->text(number).value_or(std::string_view());
+    return TextSource::LangTextView(number);
+}
+
 std::optional<std::string> Language::findText(std::uint32_t number) const {
     if (!m_table)
         return std::nullopt;

@@ -52,6 +52,8 @@ public:
     void UnloadLanguage();
 
     std::string GetLangText(std::uint32_t number) const override;
+    // Texts of the table are views into it; those of the module are kept as by any source.
+    std::string_view LangTextView(std::uint32_t number) const override;
     // The table's text, telling a missing number from an empty text.
     std::optional<std::string> findText(std::uint32_t number) const;
     std::vector<std::uint32_t> numbers() const;

@@ -1,16 +1,24 @@
 #include "TextTable.h"
 
+#include "core/Lines.h"
+
 #include <algorithm>
 
 namespace zek {
 namespace {
 
 constexpr std::size_t kKeyWidth = 9;
+constexpr std::string_view kLineBreakMarker = "<nl>";
 
 bool isNumberKey(std::string_view line) {
     if (line.size() < kKeyWidth)
         return false;
     return std::all_of(line.begin(), line.begin() + kKeyWidth, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Fibonacci hashing: text numbers come in runs, which the multiplication spreads.
+std::size_t slotOf(std::uint32_t number, std::size_t capacity) {
+    return std::size_t((std::uint64_t(number) * 0x9E3779B97F4A7C15ull) >> 32) & (capacity - 1);
 }
 
 std::uint32_t numberOf(std::string_view line) {
@@ -23,7 +31,7 @@ std::uint32_t numberOf(std::string_view line) {
 } // namespace
 
 std::string expandLineBreaks(std::string_view text) {
-    static constexpr std::string_view marker = "<nl>";
+    static constexpr std::string_view marker = kLineBreakMarker;
     std::string out;
     out.reserve(text.size());
     std::size_t from = 0;
@@ -42,42 +50,65 @@ std::string expandLineBreaks(std::string_view text) {
 void TIntStr::clear() {
     m_lines.clear();
     m_numbered.clear();
+    m_slots.clear();
     m_content.clear();
 }
 
 void TIntStr::setText(std::string content) {
     clear();
     m_content = std::move(content);
-    const std::string_view all = m_content;
-    std::size_t start = 0;
-    const std::size_t n = all.size();
-    while (start < n) {
-        std::size_t end = start;
-        while (end < n && all[end] != '\r' && all[end] != '\n')
-            ++end;
-        m_lines.push_back({start, end - start});
-        // CR LF is one line end; a lone CR or LF is one too.
-        if (end < n && all[end] == '\r' && end + 1 < n && all[end + 1] == '\n')
-            ++end;
-        start = end + 1;
+    LineCursor cursor(m_content);
+    for (LineCursor::Line l; cursor.next(l);)
+        m_lines.push_back({l.begin, l.end - l.begin});
+    for (const Line& l : m_lines) {
+        if (!isNumberKey(line(l)))
+            continue;
+        Line text{l.begin + kKeyWidth, l.length - kKeyWidth};
+        if (line(text).find(kLineBreakMarker) != std::string_view::npos) {
+            const std::string expanded = expandLineBreaks(line(text));
+            text = {m_content.size(), expanded.size()};
+            m_content += expanded;
+        }
+        m_numbered.push_back({numberOf(line(l)), text});
     }
-    for (const Line& l : m_lines)
-        if (isNumberKey(line(l)))
-            m_numbered.push_back({numberOf(line(l)), l});
     // Stable, so that of two lines with the same number the one earlier in the file is
     // found: the lower bound of a run of equal numbers is its first element. A table is
     // usually written in order already.
     const auto byNumber = [](const Numbered& a, const Numbered& b) { return a.number < b.number; };
     if (!std::is_sorted(m_numbered.begin(), m_numbered.end(), byNumber))
         std::stable_sort(m_numbered.begin(), m_numbered.end(), byNumber);
+
+    // At most half the slots in use keeps the probe sequences short.
+    std::size_t capacity = 16;
+    while (capacity < 2 * m_numbered.size())
+        capacity *= 2;
+    m_slots.assign(capacity, 0);
+    for (std::size_t i = 0; i < m_numbered.size(); ++i) {
+        if (i > 0 && m_numbered[i].number == m_numbered[i - 1].number)
+            continue;
+        std::size_t slot = slotOf(m_numbered[i].number, capacity);
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & (capacity - 1);
+        m_slots[slot] = std::uint32_t(i + 1);
+    }
+}
+
+std::optional<std::string_view> TIntStr::text(std::uint32_t number) const {
+    if (m_slots.empty())
+        return std::nullopt;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = slotOf(number, m_slots.size()); m_slots[slot] != 0; slot = (slot + 1) & mask) {
+        const Numbered& n = m_numbered[m_slots[slot] - 1];
+        if (n.number == number)
+            return line(n.text);
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> TIntStr::find(std::uint32_t number) const {
-    const auto it = std::lower_bound(m_numbered.begin(), m_numbered.end(), number,
-                                     [](const Numbered& n, std::uint32_t value) { return n.number < value; });
-    if (it == m_numbered.end() || it->number != number)
-        return std::nullopt;
-    return expandLineBreaks(line(it->line).substr(kKeyWidth));
+    if (const auto view = text(number))
+        return std::string(*view);
+    return std::nullopt;
 }
 
 std::string TIntStr::GetLangText(std::uint32_t number) const {

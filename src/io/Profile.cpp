@@ -1,7 +1,8 @@
 #include "Profile.h"
 
+#include "core/Lines.h"
+
 #include <array>
-#include <cstring>
 #include <limits>
 
 namespace zek {
@@ -133,24 +134,15 @@ std::optional<std::int32_t> parseProfileInt(std::string_view s) {
 
 Profile::Profile(std::string_view bytes)
     : m_text(bytes), m_hasNul(bytes.find('\0') != std::string_view::npos) {
-    const char* const data = m_text.data();
-    const std::size_t size = m_text.size();
-    m_lines.reserve(size / 16);
-    std::size_t start = 0;
-    while (start < size) {
-        // The first CR or LF: a LF found fast, then a CR before it.
-        const void* lf = std::memchr(data + start, '\n', size - start);
-        std::size_t end = lf ? std::size_t(static_cast<const char*>(lf) - data) : size;
-        if (const void* cr = std::memchr(data + start, '\r', end - start))
-            end = std::size_t(static_cast<const char*>(cr) - data);
-        Line line{{start, end - start}, Eol::None};
-        if (end < size) {
-            const bool crlf = data[end] == '\r' && end + 1 < size && data[end + 1] == '\n';
-            line.eol = crlf ? Eol::CrLf : (data[end] == '\r' ? Eol::Cr : Eol::Lf);
-            end += crlf ? 2 : 1;
-        }
+    m_lines.reserve(m_text.size() / 16);
+    LineCursor cursor(m_text);
+    for (LineCursor::Line l; cursor.next(l);) {
+        Line line{{l.begin, l.end - l.begin}, Eol::None};
+        if (l.next - l.end == 2)
+            line.eol = Eol::CrLf;
+        else if (l.next - l.end == 1)
+            line.eol = m_text[l.end] == '\r' ? Eol::Cr : Eol::Lf;
         m_lines.push_back(line);
-        start = end;
     }
     reindex();
 }
