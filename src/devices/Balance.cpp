@@ -24,7 +24,7 @@ void appendFound(Kandidatenliste& list, const DeviceTable& table, const Sucherge
         std::any_of(list.begin(), list.end(), [&found](const Kandidat& k) { return k.index == found.index; });
     if (known)
         return;
-    list.push_back({found.index, found.anzahl, found.leistung, table.ZerlegeZeile(found.index).Typcode()});
+    list.push_back({found.index, found.anzahl, found.leistung, table.Typcode(found.index)});
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "devices/DeviceTable.h"
 
+#include "core/Lines.h"
 #include "core/Rounding.h"
 #include "core/TextSource.h"
 #include "devices/BuiltinTables.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace zek {
@@ -208,6 +210,7 @@ bool DeviceTable::LiesTypDatei(const QString& path) {
     m_title.clear();
     m_lines.clear();
     m_fields.clear();
+    m_byFamily.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -223,21 +226,15 @@ void DeviceTable::LiesTypText(std::string_view content) {
     m_title.clear();
     m_lines.clear();
     m_fields.clear();
+    m_byFamily.clear();
     m_tableCounter = 0;
     m_rowCounter = 0;
 
     enum class Section { Header, Devices, Tables } section = Section::Header;
     bool firstLine = true;
-    std::size_t pos = 0;
-    while (pos < content.size()) {
-        // A line ends at CR LF, LF or a lone CR.
-        std::size_t end = content.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = content.size();
-        const std::string_view line = content.substr(pos, end - pos);
-        pos = end + 1;
-        if (end < content.size() && content[end] == '\r' && pos < content.size() && content[pos] == '\n')
-            ++pos;
+    LineCursor cursor(content);
+    for (LineCursor::Line l; cursor.next(l);) {
+        const std::string_view line = content.substr(l.begin, l.end - l.begin);
 
         const bool separator = line.starts_with("--");
         switch (section) {
@@ -265,6 +262,15 @@ void DeviceTable::LiesTypText(std::string_view content) {
         }
         firstLine = false;
     }
+
+    m_byFamily.resize(m_fields.size());
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_byFamily[i] = std::int32_t(i);
+    std::stable_sort(m_byFamily.begin(), m_byFamily.end(), [this](std::int32_t a, std::int32_t b) {
+        const Geraetezeile& x = m_fields[std::size_t(a)];
+        const Geraetezeile& y = m_fields[std::size_t(b)];
+        return std::pair(x.Code1, x.Code3) < std::pair(y.Code1, y.Code3);
+    });
 }
 
 void DeviceTable::parseTableLine(std::string_view raw) {
@@ -326,6 +332,24 @@ char DeviceTable::Code3(std::int32_t index) const {
     return isLine(index) ? m_fields[std::size_t(index)].Code3 : char(0);
 }
 
+std::string DeviceTable::Typcode(std::int32_t index) const {
+    return isLine(index) ? m_fields[std::size_t(index)].Typcode() : std::string();
+}
+
+std::pair<const std::int32_t*, const std::int32_t*> DeviceTable::family(char code1, char code3) const {
+    const auto key = [this](std::int32_t i) {
+        const Geraetezeile& z = m_fields[std::size_t(i)];
+        return std::pair(z.Code1, z.Code3);
+    };
+    const std::pair wanted(code1, code3);
+    const auto first = std::partition_point(m_byFamily.begin(), m_byFamily.end(),
+                                            [&](std::int32_t i) { return key(i) < wanted; });
+    const auto last =
+        std::partition_point(first, m_byFamily.end(), [&](std::int32_t i) { return key(i) == wanted; });
+    return {m_byFamily.data() + (first - m_byFamily.begin()),
+            m_byFamily.data() + (last - m_byFamily.begin())};
+}
+
 const Kennlinie* DeviceTable::kennlinie(int nummer) const {
     if (nummer < 1 || nummer > kKennlinienAnzahl)
         return nullptr;
@@ -369,30 +393,29 @@ Suchergebnis DeviceTable::SucheGeraet(std::int32_t bedarf, std::int32_t tempA, s
     if (typcode.size() != 3)
         return result;
 
-    // The capacity of a line does not depend on the pass, so the matching lines are
-    // collected once; the passes then run over them in file order, which finds the
-    // same line as a pass over the whole list would.
-    struct Match {
-        std::int32_t index;
-        std::int64_t capacity;
-        std::int32_t leistung;
-    };
-    std::vector<Match> matches;
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        const Geraetezeile& z = m_fields[i];
-        if (z.Code1 != typcode[0] || (z.Code2 != typcode[1] && z.Code2 != 'X') || z.Code3 != typcode[2])
+    // The search tries one unit on every matching line in file order, then two, and so
+    // on: it finds the line that needs the fewest units, the first in the file of those.
+    const auto [first, last] = family(typcode[0], typcode[2]);
+    int fewest = kMaxAnzahl + 1;
+    for (const std::int32_t* it = first; it != last; ++it) {
+        const Geraetezeile& z = m_fields[std::size_t(*it)];
+        if (z.Code2 != typcode[1] && z.Code2 != 'X')
             continue;
         const Einheitsleistung e = Geraeteleistung(z, tempA, tempB);
-        matches.push_back({std::int32_t(i), e.kapazitaet, e.leistung});
-    }
-    for (int anzahl = 1; anzahl <= kMaxAnzahl; ++anzahl) {
-        for (const Match& m : matches) {
-            if (m.capacity * anzahl >= bedarf) {
-                result.index = m.index;
-                result.anzahl = anzahl;
-                result.leistung = m.leistung;
-                return result;
-            }
+        int anzahl = 1;
+        if (bedarf > 0) {
+            if (e.kapazitaet <= 0)
+                continue;
+            const std::int64_t needed = (std::int64_t(bedarf) + e.kapazitaet - 1) / e.kapazitaet;
+            if (needed >= fewest)
+                continue;
+            anzahl = int(needed);
+        }
+        if (anzahl < fewest) {
+            fewest = anzahl;
+            result = {*it, anzahl, e.leistung};
+            if (anzahl == 1)
+                break;
         }
     }
     return result;
@@ -403,13 +426,16 @@ Geraetebeschreibung DeviceTable::BeschreibeGeraet(std::int32_t index, const Text
     if (!isLine(index))
         return d;
     const Geraetezeile& z = m_fields[std::size_t(index)];
+    const auto text = [&texts](std::uint32_t number) { return texts.LangTextView(number); };
 
-    d.Marke = kMarke + z.Beschreibung;
+    d.Marke.reserve(std::strlen(kMarke) + z.Beschreibung.size());
+    d.Marke.append(kMarke).append(z.Beschreibung);
 
+    char digits[8];
     const auto appendValue = [&](std::uint16_t value, std::uint32_t label) {
         if (value > 0) {
-            d.Werte += texts.GetLangText(label);
-            d.Werte += std::to_string(value);
+            d.Werte += text(label);
+            d.Werte.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
             d.Werte += ' ';
         }
     };
@@ -418,23 +444,25 @@ Geraetebeschreibung DeviceTable::BeschreibeGeraet(std::int32_t index, const Text
     appendValue(z.Zahl4, kTextZahl4);
 
     if (z.Code2 == 'V')
-        d.Variante = texts.GetLangText(kTextVarianteV);
-    else if (z.Code2 != 'W')
-        d.Variante = Variantentext(z.Code2, texts);
+        d.Variante = text(kTextVarianteV);
+    else if (const std::uint32_t number = VariantentextNummer(z.Code2); number != 0 && z.Code2 != 'W')
+        d.Variante = text(number);
 
     if (z.hatArtikel)
-        d.Artikel = texts.GetLangText(kTextArtikel) + " " + z.Artikel;
+        d.Artikel.append(text(kTextArtikel)).append(1, ' ').append(z.Artikel);
     else
-        d.Artikel = texts.GetLangText(kTextOhneArtikel);
+        d.Artikel = text(kTextOhneArtikel);
 
-    const auto classText = [&](char letter) {
-        return texts.GetLangText(kTextKlasseA + std::uint32_t(letter - 'A'));
-    };
+    const auto classText = [&](char letter) { return text(kTextKlasseA + std::uint32_t(letter - 'A')); };
     if (isClassLetter(z.Klasse1))
-        d.Klasse = texts.GetLangText(kTextKlasse1) + " " + classText(z.Klasse1);
+        d.Klasse.append(text(kTextKlasse1)).append(1, ' ').append(classText(z.Klasse1));
     if (isClassLetter(z.Klasse2))
-        d.Klasse += "  " + texts.GetLangText(kTextKlasse2) + " " + classText(z.Klasse2) + " " +
-                    texts.GetLangText(kTextKlasse2Ende);
+        d.Klasse.append("  ")
+            .append(text(kTextKlasse2))
+            .append(1, ' ')
+            .append(classText(z.Klasse2))
+            .append(1, ' ')
+            .append(text(kTextKlasse2Ende));
 
     d.istFilterluefter = z.Code1 == 'L';
     return d;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zek {
@@ -109,6 +110,8 @@ public:
     char Code1(std::int32_t index) const;
     char Code2(std::int32_t index) const;
     char Code3(std::int32_t index) const;
+    // The code letters of line `index` (Geraetezeile::Typcode); empty outside the list.
+    std::string Typcode(std::int32_t index) const;
 
     // Table number 1..100; any other number gives nullptr.
     const Kennlinie* kennlinie(int nummer) const;
@@ -130,10 +133,15 @@ public:
 
 private:
     void parseTableLine(std::string_view line);
+    // The lines of family `code1` and sub-variant `code3`, in file order.
+    std::pair<const std::int32_t*, const std::int32_t*> family(char code1, char code3) const;
 
     std::string m_title;
     TLineCollection m_lines;
     std::vector<Geraetezeile> m_fields; // m_lines split once, for the search
+    // Every line index, ordered by family letter, sub-variant letter and file order: a
+    // search looks at the lines of its family only.
+    std::vector<std::int32_t> m_byFamily;
     std::array<Kennlinie, kKennlinienAnzahl> m_kennlinien{};
     int m_tableCounter = 0;
     int m_rowCounter = 0;

@@ -15,7 +15,7 @@ constexpr std::size_t kDatumEinzug = 51;
 
 void TZEKCollection::ErstelleAnfrage(const ReportContext& ctx, bool& abbruch) {
     ProjectData& p = ctx.project;
-    const auto T = [&ctx](std::uint32_t n) { return ctx.texts.GetLangText(n); };
+    const auto T = [&ctx](std::uint32_t n) { return ctx.texts.LangTextView(n); };
     const BilanzWerte b = Bilanz(p);
 
     // Every address line is written, empty or not, so the letter keeps its layout.
@@ -29,12 +29,12 @@ void TZEKCollection::ErstelleAnfrage(const ReportContext& ctx, bool& abbruch) {
     Ins(an.Str.str());
     Ins(an.Ort.str());
     Ins("");
-    Ins(an.Telefon.empty() ? std::string() : T(1006081) + an.Telefon.str());
-    Ins(an.Fax.empty() ? std::string() : T(1006082) + an.Fax.str());
+    Ins(an.Telefon.empty() ? std::string() : Zeile(T(1006081), an.Telefon.str()));
+    Ins(an.Fax.empty() ? std::string() : Zeile(T(1006082), an.Fax.str()));
     Ins("");
     Ins("");
-    Ins(T(1006087) + p.Projekt.Projekt.str());
-    Ins(std::string(kDatumEinzug, ' ') + T(1006088) + DatumText(ctx.heute));
+    Ins(Zeile(T(1006087), p.Projekt.Projekt.str()));
+    Ins(Zeile(std::string(kDatumEinzug, ' '), T(1006088), DatumText(ctx.heute)));
     for (int i = 0; i < 4; ++i)
         Ins("");
     Ins(T(1006089));

@@ -35,8 +35,8 @@ class ErgebnisBuilder {
 public:
     ErgebnisBuilder(TZEKCollection& out, const ReportContext& ctx) : o(out), c(ctx), p(ctx.project) {}
 
-    std::string T(std::uint32_t n) const { return c.texts.GetLangText(n); }
-    std::string L(std::uint32_t n) const { return ReportLabel(c.texts, n); }
+    std::string_view T(std::uint32_t n) const { return c.texts.LangTextView(n); }
+    std::string_view L(std::uint32_t n) const { return ReportLabel(c.texts, n); }
 
     void kopf() {
         o.Ins(T(1006112));
@@ -53,22 +53,22 @@ public:
         labelled(1006011, p.Projekt.Firma.str());
         labelled(1006012, p.Projekt.Name.str());
         labelled(1006013, p.Projekt.Projekt.str());
-        o.Ins(T(1006014) + DatumText(c.heute));
+        o.Ins(Zeile(T(1006014), DatumText(c.heute)));
         o.Ins("");
         if (!c.projectFileName.empty()) {
-            o.Ins(T(1006015) + c.projectFileName);
+            o.Ins(Zeile(T(1006015), c.projectFileName));
             o.Ins("");
         }
     }
 
     void schrank(const BilanzWerte& b) {
         using S = TZEKCollection;
-        o.Ins(T(1006016) + S::Str4(p.Anschluss.Spannung) + " V");
-        o.Ins(T(1006017) + S::Str4(p.Anschluss.Strom) + " A");
+        o.Ins(Zeile(T(1006016), S::Str4(p.Anschluss.Spannung), " V"));
+        o.Ins(Zeile(T(1006017), S::Str4(p.Anschluss.Strom), " A"));
         o.Ins("");
         o.Ins(T(1006018));
         const auto mass = [&](std::uint32_t label, long long value) {
-            o.Ins("    " + T(label) + ": " + S::Str4(value) + T(1006019));
+            o.Ins(Zeile("    ", T(label), ": ", S::Str4(value), T(1006019)));
         };
         mass(1006096, p.Schaltschrank.Breite);
         mass(1006097, p.Schaltschrank.Hoehe);
@@ -76,18 +76,19 @@ public:
 
         const auto& s = p.Schaltschrank;
         // Unknown positions or standings (only a hand-edited file holds one) print nothing.
-        const std::string position = s.Gehaeuseart <= 2 ? T(1006026 + s.Gehaeuseart) : std::string();
-        const std::string stand = s.Aufstellart <= 1 ? T(1006029 + s.Aufstellart) : std::string();
+        const std::string_view position =
+            s.Gehaeuseart <= 2 ? T(1006026 + s.Gehaeuseart) : std::string_view();
+        const std::string_view stand = s.Aufstellart <= 1 ? T(1006029 + s.Aufstellart) : std::string_view();
         // Any material outside the table is shown with the k value the calculation used.
-        const std::string material = s.Material <= Edelstahl
-                                         ? T(1006031) + T(1006022 + s.Material)
-                                         : " (" + kWertText(s.Waermedurchgangszahl) + "W/m\xB2K)";
-        o.Ins("    " + position + material + " - " + stand);
+        if (s.Material <= Edelstahl)
+            o.Ins(Zeile("    ", position, T(1006031), T(1006022 + s.Material), " - ", stand));
+        else
+            o.Ins(Zeile("    ", position, " (", kWertText(s.Waermedurchgangszahl), "W/m\xB2K) - ", stand));
         o.Ins("");
-        o.Ins(T(1006032) + S::StrX4(b.Oberflaeche / 1000000.0) + kQuadratmeter);
+        o.Ins(Zeile(T(1006032), S::StrX4(b.Oberflaeche / 1000000.0), kQuadratmeter));
         o.Ins("");
         const auto temp = [&](std::uint32_t label, long long value) {
-            o.Ins(T(label) + S::Str4(value) + kGradC);
+            o.Ins(Zeile(T(label), S::Str4(value), kGradC));
         };
         temp(1006033, p.Temperatur.MaxInnen);
         temp(1006034, p.Temperatur.MinInnen);
@@ -105,8 +106,8 @@ public:
             return; // the known value stands in the balance below
         case VerlustGemessen:
             o.Ins(T(1006038));
-            o.Ins(T(1006110) + S::Str4(p.Verlustleistung.InnenTemperatur) + kGradC);
-            o.Ins(T(1006111) + S::Str4(p.Verlustleistung.AussenTemperatur) + kGradC);
+            o.Ins(Zeile(T(1006110), S::Str4(p.Verlustleistung.InnenTemperatur), kGradC));
+            o.Ins(Zeile(T(1006111), S::Str4(p.Verlustleistung.AussenTemperatur), kGradC));
             return;
         default:
             // "nicht bekannt", and any unknown mode, which the loss estimates the same way
@@ -119,8 +120,8 @@ public:
         const Teilverluste tv = BerechneTeilverluste(p);
         o.Ins(T(1006038));
         o.Strich();
-        o.Ins("   " + T(1006115) + S::Str4(p.Gleichzeitigkeit.Leistungsteil) + " %");
-        o.Ins("   " + T(1006116) + S::Str4(p.Gleichzeitigkeit.Steuerungsteil) + " %");
+        o.Ins(Zeile("   ", T(1006115), S::Str4(p.Gleichzeitigkeit.Leistungsteil), " %"));
+        o.Ins(Zeile("   ", T(1006116), S::Str4(p.Gleichzeitigkeit.Steuerungsteil), " %"));
         // A label is put together only for a row that is printed.
         const auto row = [&](long long count, const auto& pattern, int position) {
             if (count != 0)
@@ -128,12 +129,13 @@ public:
         };
         for (int i = 0; i < kLeistungsschalterSlots; ++i)
             row(
-                p.Leistungsschalter[i], [&] { return T(1006039) + S::Str4(kSchalterA[i]) + " A"; },
+                p.Leistungsschalter[i], [&] { return Zeile(T(1006039), S::Str4(kSchalterA[i]), " A"); },
                 pos::Leistungsschalter + i);
         for (int i = 0; i < kSicherungenRows; ++i) {
             const auto& r = p.Sicherungen[i];
             row(
-                r.Anzahl, [&] { return L(SicherungsartLabel(r.Art)) + T(1006040) + S::Str(r.Strom) + " A "; },
+                r.Anzahl,
+                [&] { return Zeile(L(SicherungsartLabel(r.Art)), T(1006040), S::Str(r.Strom), " A "); },
                 pos::Sicherungen + i);
         }
         for (int i = 0; i < kMotorschutzSlots; ++i)
@@ -151,7 +153,7 @@ public:
         for (int i = 0; i < kTransformatorenRows; ++i) {
             const auto& r = p.Transformatoren[i];
             row(
-                r.Anzahl, [&] { return T(1006041) + S::Str4(r.Leistung) + T(1006042); },
+                r.Anzahl, [&] { return Zeile(T(1006041), S::Str4(r.Leistung), T(1006042)); },
                 pos::Transformatoren + i);
         }
         for (int i = 0; i < kNetzteileRows; ++i) {
@@ -159,8 +161,8 @@ public:
             row(
                 r.Anzahl,
                 [&] {
-                    return L(NetzteilartLabel(r.Typ)) + T(1006043) + S::Str(r.Spannung) + "V/" +
-                           S::Str(r.Strom) + "A";
+                    return Zeile(L(NetzteilartLabel(r.Typ)), T(1006043), S::Str(r.Spannung), "V/",
+                                 S::Str(r.Strom), "A");
                 },
                 pos::Netzteile + i);
         }
@@ -169,8 +171,8 @@ public:
             row(
                 r.Anzahl,
                 [&] {
-                    return T(1006044) + T(1006045) + S::Str4(r.Leistung) + T(1006046) + "(" +
-                           S::Str(r.Wirkungsgrad) + "%/" + S::Str(r.Ausnutzung) + "%)";
+                    return Zeile(T(1006044), T(1006045), S::Str4(r.Leistung), T(1006046), "(",
+                                 S::Str(r.Wirkungsgrad), "%/", S::Str(r.Ausnutzung), "%)");
                 },
                 pos::Frequenzumrichter + i);
         }
@@ -184,9 +186,9 @@ public:
             // The designation is the user's own text: it is appended after the singular
             // and plural are resolved, so braces typed into it stay as they are.
             const long long n = r.Anzahl;
-            const std::string text = S::EZMZ(L(label::SonstigeGeraete), n) +
-                                     r.Bezeichnung.str().substr(0, 30) +
-                                     S::EZMZ(T(1006047) + S::Str(r.Leistung) + T(1006048), n);
+            const std::string text = Zeile(S::EZMZ(L(label::SonstigeGeraete), n),
+                                           std::string_view(r.Bezeichnung.str()).substr(0, 30),
+                                           S::EZMZ(Zeile(T(1006047), S::Str(r.Leistung), T(1006048)), n));
             o.InsWText(n, text, tv.at(pos::Sonstige + i), c.texts);
         }
         o.Summenstrich();
@@ -194,21 +196,21 @@ public:
 
     void bilanz(const BilanzWerte& b) {
         using S = TZEKCollection;
-        o.Ins(S::Fill(T(1006049), 56) + " " + S::Str6(b.Gesamtverlustleistung) + T(1006050));
+        o.Ins(Zeile(S::Fill(T(1006049), 56), " ", S::Str6(b.Gesamtverlustleistung), T(1006050)));
         if (b.WandwaermeMax >= 0)
             o.InsSF6S(T(1006051), 56, b.WandwaermeMax, T(1006052));
         else
-            o.Ins(S::Fill(T(1006053), 55) + " -" + S::Str6(-static_cast<long long>(b.WandwaermeMax)) +
-                  T(1006054));
+            o.Ins(Zeile(S::Fill(T(1006053), 55), " -", S::Str6(-static_cast<long long>(b.WandwaermeMax)),
+                        T(1006054)));
         o.Summenstrich();
         o.InsSF6S(T(1006055), 56, b.Kuehlleistung, T(1006056));
         o.Summenstrich();
         o.Ins("");
         o.Ins("");
         if (const auto ti = InnentemperaturOhneGeraet(b, p))
-            o.InsSF6S(T(1006057), 56, *ti, std::string(" ") + kGradC);
+            o.InsSF6S(T(1006057), 56, *ti, Zeile(" ", kGradC));
         else
-            o.Ins(S::Fill(T(1006057), 56) + " " + kKeinWert);
+            o.Ins(Zeile(S::Fill(T(1006057), 56), " ", kKeinWert));
         o.Ins("");
         if (b.Luftmenge > 0) {
             o.InsSF6S(T(1006058), 56, b.Luftmenge, " m3/h");
@@ -244,10 +246,10 @@ public:
             o.InsTyp(heading, "", kd.index, kd.anzahl, T(1006066), c.devices, c.texts);
             if (kd.leistung > 0) {
                 if (!kd.typcode.empty() && kd.typcode[0] == 'W') {
-                    o.Ins(S::EZMZ(T(1006067) + T(1006068), kd.anzahl));
-                    o.Ins(S::EZMZ(T(1006114), kd.anzahl) + S::Str(kd.leistung) + T(1006069));
+                    o.Ins(S::EZMZ(Zeile(T(1006067), T(1006068)), kd.anzahl));
+                    o.Ins(Zeile(S::EZMZ(T(1006114), kd.anzahl), S::Str(kd.leistung), T(1006069)));
                 } else {
-                    o.Ins(S::EZMZ(T(1006070), kd.anzahl) + S::Str(kd.leistung) + T(1006071));
+                    o.Ins(Zeile(S::EZMZ(T(1006070), kd.anzahl), S::Str(kd.leistung), T(1006071)));
                 }
             }
             o.Ins("");
@@ -284,7 +286,7 @@ public:
 private:
     void labelled(std::uint32_t label, const std::string& value) {
         if (!value.empty())
-            o.Ins(T(label) + value);
+            o.Ins(Zeile(T(label), value));
     }
 
     TZEKCollection& o;

@@ -55,10 +55,10 @@ std::uint32_t kindLabel(unsigned kind, std::uint32_t first, std::uint32_t generi
 
 } // namespace
 
-std::string ReportLabel(const TextSource& texts, std::uint32_t number) {
-    std::string text = texts.GetLangText(number);
+std::string_view ReportLabel(const TextSource& texts, std::uint32_t number) {
+    const std::string_view text = texts.LangTextView(number);
     if (text.empty() && number >= label::Sicherungsart && number - label::Sicherungsart < kDeutsch.size())
-        text = kDeutsch[number - label::Sicherungsart];
+        return kDeutsch[number - label::Sicherungsart];
     return text;
 }
 

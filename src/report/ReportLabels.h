@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace zek {
 
@@ -25,7 +25,7 @@ inline constexpr std::uint32_t NetzteilOhneArt = 1006155;
 
 // The label's language text; a table without it (an older or a customer's table) gives
 // the built-in German label, so that such a table still prints the familiar report.
-std::string ReportLabel(const TextSource& texts, std::uint32_t number);
+std::string_view ReportLabel(const TextSource& texts, std::uint32_t number);
 
 // Fuse and power-supply kinds 1..3 have their own name; no kind, or a kind that only a
 // hand-edited file holds, takes the generic one.

@@ -6,42 +6,82 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 namespace zek {
 
+namespace {
+
+// Whether a CR or LF is in the text. Report lines are mostly letters, so eight bytes at a
+// time are first tested for any byte below 14, which only control characters are.
+bool containsLineBreak(std::string_view text) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (((word - 14 * kOnes) & ~word & kHigh) == 0)
+            continue;
+        for (std::size_t k = i; k < i + 8; ++k)
+            if (text[k] == '\r' || text[k] == '\n')
+                return true;
+    }
+    for (; i < text.size(); ++i)
+        if (text[i] == '\r' || text[i] == '\n')
+            return true;
+    return false;
+}
+
+// The text from `start` on followed by 58 dots, cut at `width` characters.
+void fillFrom(std::string& s, std::size_t start, std::size_t width) {
+    const std::size_t length = s.size() - start;
+    const std::size_t size = std::min(length + 58, width);
+    if (length >= size)
+        s.resize(start + size);
+    else
+        s.append(size - length, '.');
+}
+
+} // namespace
+
 std::string TZEKCollection::Fill(std::string_view text, std::size_t width) {
     // The text and 58 dots, cut at the width; room for the value and unit that follow.
-    const std::size_t size = std::min(text.size() + 58, width);
     std::string s;
-    s.reserve(size + 24);
-    s.append(text.substr(0, size));
-    s.append(size - std::min(text.size(), size), '.');
+    s.reserve(std::min(text.size() + 58, width) + 24);
+    s.append(text.substr(0, width));
+    fillFrom(s, 0, width);
     return s;
 }
 
 std::string TZEKCollection::EZMZ(std::string_view pattern, long long n) {
+    std::string s;
+    AppendEZMZ(s, pattern, n);
+    return s;
+}
+
+void TZEKCollection::AppendEZMZ(std::string& s, std::string_view pattern, long long n) {
     if (n == 0)
-        return {};
-    std::string s(pattern);
+        return;
     std::size_t from = 0;
     for (;;) {
-        const std::size_t open = s.find('{', from);
-        if (open == std::string::npos)
+        const std::size_t open = pattern.find('{', from);
+        const std::size_t bar = open == std::string_view::npos ? open : pattern.find('|', open + 1);
+        const std::size_t close = bar == std::string_view::npos ? bar : pattern.find('}', bar + 1);
+        // An unfinished group is left as it stands rather than guessed at; what a chosen
+        // part holds is never read as a group.
+        if (close == std::string_view::npos)
             break;
-        const std::size_t bar = s.find('|', open + 1);
-        const std::size_t close = bar == std::string::npos ? bar : s.find('}', bar + 1);
-        // An unfinished group is left as it stands rather than guessed at.
-        if (close == std::string::npos)
-            break;
-        const std::string part =
-            n == 1 ? s.substr(open + 1, bar - open - 1) : s.substr(bar + 1, close - bar - 1);
-        s = s.substr(0, open) + part + s.substr(close + 1);
-        from = open + part.size();
+        s.append(pattern.substr(from, open - from));
+        s.append(n == 1 ? pattern.substr(open + 1, bar - open - 1)
+                        : pattern.substr(bar + 1, close - bar - 1));
+        from = close + 1;
     }
-    return s;
+    s.append(pattern.substr(from));
 }
 
 std::string TZEKCollection::Str(long long value) {
@@ -82,61 +122,71 @@ void TZEKCollection::InsSF6S(std::string_view label, std::size_t width, long lon
 
 void TZEKCollection::InsW(long long count, std::string_view pattern, long long value,
                           const TextSource& texts) {
-    if (count != 0)
-        InsWText(count, EZMZ(pattern, count), value, texts);
+    if (count == 0)
+        return;
+    std::string row = componentRow(count);
+    AppendEZMZ(row, pattern, count);
+    insComponentRow(std::move(row), value, texts);
 }
 
 void TZEKCollection::InsWText(long long count, std::string_view label, long long value,
                               const TextSource& texts) {
     if (count == 0)
         return;
-    std::string row = Str4(count);
-    row.reserve(row.size() + label.size() + 2);
-    row.append(1, ' ').append(label).append(1, ' ');
-    std::string s = Fill(row, kLabelWidth);
-    s += ' ';
-    s += Str6(value);
-    s += texts.GetLangText(txt::EinheitVerlust);
-    m_lines.push_back(std::move(s));
+    std::string row = componentRow(count);
+    row.append(label);
+    insComponentRow(std::move(row), value, texts);
+}
+
+std::string TZEKCollection::componentRow(long long count) {
+    std::string row;
+    row.reserve(kRuleWidth + 8);
+    row.append(Str4(count)).append(1, ' ');
+    return row;
+}
+
+void TZEKCollection::insComponentRow(std::string&& row, long long value, const TextSource& texts) {
+    row.append(1, ' ');
+    fillFrom(row, 0, kLabelWidth);
+    row.append(1, ' ').append(Str6(value)).append(texts.LangTextView(txt::EinheitVerlust));
+    m_lines.push_back(std::move(row));
 }
 
 void TZEKCollection::InsTyp(std::string_view line1, std::string_view line2, int index, long long count,
                             std::string_view suffix, const DeviceTable& devices, const TextSource& texts) {
-    auto insNonEmpty = [this](std::string_view text) {
+    auto insNonEmpty = [this](auto&& text) {
         if (!text.empty())
-            Ins(text);
+            Ins(std::forward<decltype(text)>(text));
     };
     insNonEmpty(line1);
     insNonEmpty(line2);
     if (!suffix.empty())
-        Ins(Str(count) + std::string(suffix));
+        Ins(Zeile(Str(count), suffix));
 
     if (!devices.isLine(index))
         return;
-    const Geraetebeschreibung d = devices.BeschreibeGeraet(index, texts);
-    insNonEmpty(d.Marke);
-    insNonEmpty(d.Werte);
-    if (d.Variante != texts.GetLangText(txt::VarianteOhneAngabe))
-        insNonEmpty(d.Variante);
-    insNonEmpty(d.Artikel);
-    insNonEmpty(d.Klasse);
+    Geraetebeschreibung d = devices.BeschreibeGeraet(index, texts);
+    insNonEmpty(std::move(d.Marke));
+    insNonEmpty(std::move(d.Werte));
+    if (d.Variante != texts.LangTextView(txt::VarianteOhneAngabe))
+        insNonEmpty(std::move(d.Variante));
+    insNonEmpty(std::move(d.Artikel));
+    insNonEmpty(std::move(d.Klasse));
 
     if (!d.istFilterluefter)
         return;
-    insNonEmpty(texts.GetLangText(txt::Austrittsfilter));
+    insNonEmpty(texts.LangTextView(txt::Austrittsfilter));
     // A fan without a following line has no exit filter to describe.
     if (!devices.isLine(index + 1))
         return;
-    const Geraetebeschreibung filter = devices.BeschreibeGeraet(index + 1, texts);
-    for (const std::string* line :
+    Geraetebeschreibung filter = devices.BeschreibeGeraet(index + 1, texts);
+    for (std::string* line :
          {&filter.Marke, &filter.Werte, &filter.Variante, &filter.Artikel, &filter.Klasse})
-        insNonEmpty(*line);
+        insNonEmpty(std::move(*line));
 }
 
 void TZEKCollection::SplitLineBreaks() {
-    const auto hasBreak = [](const std::string& line) {
-        return std::memchr(line.data(), '\n', line.size()) || std::memchr(line.data(), '\r', line.size());
-    };
+    const auto hasBreak = [](const std::string& line) { return containsLineBreak(line); };
     const auto firstSplit = std::find_if(m_lines.begin(), m_lines.end(), hasBreak);
     if (firstSplit == m_lines.end())
         return; // the usual report: nothing to split, nothing to copy

@@ -11,6 +11,19 @@ class DeviceTable;
 class TextSource;
 struct ReportContext;
 
+// One report line put together from its parts (texts, numbers, units) in one allocation.
+template <class... Parts> std::string Zeile(const Parts&... parts) {
+    const std::string_view views[] = {std::string_view(parts)...};
+    std::size_t size = 0;
+    for (const std::string_view v : views)
+        size += v.size();
+    std::string line;
+    line.reserve(size);
+    for (const std::string_view v : views)
+        line.append(v);
+    return line;
+}
+
 // The fixed-pitch lines of the result report and the fax inquiry, as Windows-1252 bytes.
 // Every label stops at column 56 so that a value always starts in column 58.
 class TZEKCollection {
@@ -24,6 +37,8 @@ public:
     const std::string& operator[](std::size_t i) const { return m_lines[i]; }
 
     void Ins(std::string_view text) { m_lines.emplace_back(text); }
+    void Ins(const char* text) { m_lines.emplace_back(text); }
+    void Ins(std::string&& text) { m_lines.push_back(std::move(text)); }
     void Strich() { m_lines.emplace_back(kRuleWidth, '-'); }
     // The rule under the value column (columns 58-69) before a sum.
     void Summenstrich() { m_lines.push_back(std::string(57, ' ') + std::string(12, '-')); }
@@ -31,6 +46,7 @@ public:
     static std::string Fill(std::string_view text, std::size_t width);
     // Resolves every "{singular|plural}" group by n; n = 0 gives an empty text.
     static std::string EZMZ(std::string_view pattern, long long n);
+    static void AppendEZMZ(std::string& out, std::string_view pattern, long long n);
     static std::string Str(long long value);
     static std::string Str4(long long value);
     static std::string Str6(long long value);
@@ -58,6 +74,11 @@ public:
     void SplitLineBreaks();
 
 private:
+    // The count of a component row and its blank; the row's label follows.
+    static std::string componentRow(long long count);
+    // Dot leaders, the loss and its unit after the label of a component row.
+    void insComponentRow(std::string&& row, long long value, const TextSource& texts);
+
     std::vector<std::string> m_lines;
 };
 

@@ -148,6 +148,7 @@ TEST(Search, first_sufficient_line_in_file_order_and_the_twenty_passes) {
         {400, 4, 1},   {401, 4, 2}, // one unit of the largest before any pair of a smaller one
         {8000, 4, 20},              // 20 · 400
         {8001, -1, 0},              // beyond 20 units
+        {0, 0, 1},                  // nothing needed: one unit of the first line
     };
     for (const auto& c : cases) {
         const Suchergebnis r = t.SucheGeraet(c.bedarf, 0, 0, "HI-");
@@ -158,6 +159,8 @@ TEST(Search, first_sufficient_line_in_file_order_and_the_twenty_passes) {
     EXPECT_FALSE(typTable({{"HI-", 0}}).SucheGeraet(1, 0, 0, "HI-").gefunden());
     EXPECT_FALSE(t.SucheGeraet(1, 0, 0, "KS").gefunden());
     EXPECT_FALSE(typTable({}).SucheGeraet(1, 0, 0, "HI-").gefunden());
+    // Of two lines that need as many units, the earlier one.
+    EXPECT_EQ(typTable({{"HI-", 300}, {"HI-", 250}}).SucheGeraet(500, 0, 0, "HI-").index, 0);
 
     // "X" as the variant letter of a line matches every requested variant; only letter 2 is a wildcard.
     const DeviceTable w = typTable({{"TS-", 300}, {"TX-", 500}, {"TD-", 800}, {"TSX", 2000}});

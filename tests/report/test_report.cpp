@@ -66,12 +66,23 @@ TEST(Rows, labels_are_cut_so_the_value_starts_in_column_58) {
 }
 
 TEST(Rows, texts_with_breaks_become_lines_and_every_other_line_keeps_its_place) {
-    S c;
-    for (const char* l : {"Titel", "", "eins\r\nzwei", "", "Ende\r\n", "cr\rlf\nx"})
-        c.Ins(l);
-    c.SplitLineBreaks();
-    const std::vector<std::string> want = {"Titel", "", "eins", "zwei", "", "Ende", "", "cr", "lf", "x"};
-    EXPECT_EQ(c.lines(), want);
+    // Lines are searched for a first break eight bytes at a time: breaks at the last and the
+    // first byte of such a block, next to letters above 127, and tabs that are no break.
+    const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
+        {{"Titel", "", "eins\r\nzwei", "", "Ende\r\n", "cr\rlf\nx"},
+         {"Titel", "", "eins", "zwei", "", "Ende", "", "cr", "lf", "x"}},
+        {{"1234567\r8"}, {"1234567", "8"}},
+        {{"12345678\n9"}, {"12345678", "9"}},
+        {{"\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC\r\xFC"}, {"\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC", "\xFC"}},
+        {{"tab\tand\ttab\tno break"}, {"tab\tand\ttab\tno break"}},
+    };
+    for (const auto& [in, want] : cases) {
+        S c;
+        for (const std::string& l : in)
+            c.Ins(l);
+        c.SplitLineBreaks();
+        EXPECT_EQ(c.lines(), want);
+    }
 }
 
 class ReportTest : public ::testing::Test {
