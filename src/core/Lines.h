@@ -1,15 +1,35 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
 namespace zek {
 
+// The first CR or LF at or after `from`, or npos. Text is mostly letters, so eight bytes at
+// a time are first tested for any byte below 14, which only control characters are.
+inline std::size_t findLineBreak(std::string_view text, std::size_t from = 0) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    std::size_t i = from;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (((word - 14 * kOnes) & ~word & kHigh) == 0)
+            continue;
+        for (std::size_t k = i; k < i + 8; ++k)
+            if (text[k] == '\r' || text[k] == '\n')
+                return k;
+    }
+    for (; i < text.size(); ++i)
+        if (text[i] == '\r' || text[i] == '\n')
+            return i;
+    return std::string_view::npos;
+}
+
 // The lines of a text file as the Windows programs read them: a line ends at CR LF, at a
-// lone LF or at a lone CR; the last line may have no end. Each line is found with two
-// byte searches, and the next line feed is remembered, so a file of lone CRs is read in
-// one pass too.
+// lone LF or at a lone CR; the last line may have no end.
 class LineCursor {
 public:
     struct Line {
@@ -25,28 +45,20 @@ public:
         const std::size_t size = m_text.size();
         if (m_pos >= size)
             return false;
-        const char* data = m_text.data();
-        if (m_lf == kUnknown || m_lf < m_pos) {
-            const void* lf = std::memchr(data + m_pos, '\n', size - m_pos);
-            m_lf = lf ? std::size_t(static_cast<const char*>(lf) - data) : size;
-        }
-        std::size_t end = m_lf;
-        if (const void* cr = std::memchr(data + m_pos, '\r', end - m_pos))
-            end = std::size_t(static_cast<const char*>(cr) - data);
+        std::size_t end = findLineBreak(m_text, m_pos);
+        if (end == std::string_view::npos)
+            end = size;
         std::size_t next = end;
         if (end < size)
-            next += data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1;
+            next += m_text[end] == '\r' && end + 1 < size && m_text[end + 1] == '\n' ? 2 : 1;
         line = {m_pos, end, next};
         m_pos = next;
         return true;
     }
 
 private:
-    static constexpr std::size_t kUnknown = std::string_view::npos;
-
     std::string_view m_text;
     std::size_t m_pos = 0;
-    std::size_t m_lf = kUnknown; // the next line feed (or the end) at or after the last search
 };
 
 } // namespace zek

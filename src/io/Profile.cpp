@@ -88,7 +88,18 @@ bool profileNamesEqual(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::optional<std::int32_t> parseProfileInt(std::string_view s) {
+bool parseProfileInt(std::string_view s, std::int32_t& number) {
+    // Most values are a few plain digits.
+    if (!s.empty() && s.size() <= 9) {
+        std::int32_t value = 0;
+        std::size_t k = 0;
+        while (k < s.size() && s[k] >= '0' && s[k] <= '9')
+            value = value * 10 + (s[k++] - '0');
+        if (k == s.size()) {
+            number = value;
+            return true;
+        }
+    }
     std::size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
@@ -104,7 +115,7 @@ std::optional<std::int32_t> parseProfileInt(std::string_view s) {
         i += 2;
     }
     if (i == s.size())
-        return std::nullopt;
+        return false;
 
     const std::uint64_t limit = hex ? 0xFFFFFFFFull
                                     : (negative ? std::uint64_t(std::numeric_limits<std::int32_t>::max()) + 1
@@ -120,36 +131,32 @@ std::optional<std::int32_t> parseProfileInt(std::string_view s) {
         else if (hex && c >= 'A' && c <= 'F')
             digit = unsigned(c - 'A' + 10);
         else
-            return std::nullopt;
+            return false;
         magnitude = magnitude * (hex ? 16 : 10) + digit;
         if (magnitude > limit)
-            return std::nullopt;
+            return false;
     }
     // Two's complement in unsigned arithmetic, so "-2147483648" and "$FFFFFFFF" never overflow.
     std::uint32_t bits = static_cast<std::uint32_t>(magnitude);
     if (negative)
         bits = 0u - bits;
-    return static_cast<std::int32_t>(bits);
+    number = static_cast<std::int32_t>(bits);
+    return true;
 }
 
 Profile::Profile(std::string_view bytes)
     : m_text(bytes), m_hasNul(bytes.find('\0') != std::string_view::npos) {
-    m_lines.reserve(m_text.size() / 16);
+    m_lines.reserve(m_text.size() / 12 + 1);
     LineCursor cursor(m_text);
     for (LineCursor::Line l; cursor.next(l);) {
-        Line line{{l.begin, l.end - l.begin}, Eol::None};
+        Line& line = m_lines.emplace_back();
+        line.text = {l.begin, l.end - l.begin};
         if (l.next - l.end == 2)
             line.eol = Eol::CrLf;
         else if (l.next - l.end == 1)
             line.eol = m_text[l.end] == '\r' ? Eol::Cr : Eol::Lf;
-        m_lines.push_back(line);
     }
     reindex();
-}
-
-std::string_view Profile::visible(const Line& line) const {
-    const std::string_view v = text(line.text);
-    return m_hasNul ? v.substr(0, v.find('\0')) : v;
 }
 
 void Profile::setLineText(Line& line, std::string_view content) {
@@ -170,15 +177,17 @@ void Profile::reindex() {
     m_entries.clear();
     m_entries.reserve(m_lines.size());
     for (std::size_t n = 0; n < m_lines.size(); ++n) {
-        const std::string_view content = trim(visible(m_lines[n]));
+        // The line without its leading blanks; trailing ones go with the part they end.
+        std::string_view content = visible(m_lines[n]);
+        while (!content.empty() && isBlank(content.front()))
+            content.remove_prefix(1);
         if (content.empty())
             continue;
         if (content.front() == '[') {
             const std::size_t close = content.find(']');
             if (close != std::string_view::npos) {
                 const std::string_view name = trim(content.substr(1, close - 1));
-                const Span span{std::size_t(name.data() - m_text.data()), name.size()};
-                m_sections.push_back({span, foldedHash(name), n, n});
+                m_sections.push_back({span(name), foldedHash(name), n, n});
             }
             continue;
         }
@@ -190,10 +199,13 @@ void Profile::reindex() {
             continue;
         Section& section = m_sections.back();
         section.lastLine = n;
-        m_entries.push_back({std::uint32_t(m_sections.size() - 1),
-                             {std::size_t(key.data() - m_text.data()), key.size()},
-                             entryHash(section.hash, key),
-                             n});
+        // Written in place: a whole entry copied from a temporary stalls on its fresh fields.
+        Entry& e = m_entries.emplace_back();
+        e.section = std::uint32_t(m_sections.size() - 1);
+        e.key = span(key);
+        e.value = span(unquote(trim(content.substr(eq + 1))));
+        e.hash = entryHash(section.hash, key);
+        e.line = n;
     }
 
     // At most half the slots in use keeps the probe sequences short.
@@ -235,34 +247,32 @@ const Profile::Entry* Profile::findEntry(std::string_view section, std::string_v
     return nullptr;
 }
 
-std::string_view Profile::valueOf(const Entry& e) const {
-    const std::string_view content = visible(m_lines[e.line]);
-    return unquote(trim(content.substr(content.find('=') + 1)));
-}
-
 std::optional<std::string_view> Profile::value(std::string_view section, std::string_view key) const {
     const Entry* e = findEntry(section, key);
     if (!e)
         return std::nullopt;
-    return valueOf(*e);
+    return text(e->value);
 }
 
 std::optional<std::string_view> Profile::value(std::string_view section, std::string_view key,
-                                               std::size_t& cursor) const {
+                                               Cursor& cursor) const {
     // The entry at the cursor is the answer when it is the first of its name in its section.
-    if (cursor < m_entries.size()) {
-        const Entry& e = m_entries[cursor];
-        if (e.first && profileNamesEqual(text(e.key), key) &&
-            profileNamesEqual(text(m_sections[e.section].name), section)) {
-            ++cursor;
-            return valueOf(e);
+    if (cursor.entry < m_entries.size()) {
+        const Entry& e = m_entries[cursor.entry];
+        const bool sameSection =
+            (e.section == cursor.sectionIndex && section.data() == cursor.section.data() &&
+             section.size() == cursor.section.size()) ||
+            profileNamesEqual(text(m_sections[e.section].name), section);
+        if (e.first && sameSection && profileNamesEqual(text(e.key), key)) {
+            cursor = {cursor.entry + 1, section, e.section};
+            return text(e.value);
         }
     }
     const Entry* e = findEntry(section, key);
     if (!e)
         return std::nullopt;
-    cursor = std::size_t(e - m_entries.data()) + 1;
-    return valueOf(*e);
+    cursor = {std::size_t(e - m_entries.data()) + 1, section, e->section};
+    return text(e->value);
 }
 
 bool Profile::hasSection(std::string_view section) const {

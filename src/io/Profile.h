@@ -16,7 +16,13 @@ bool profileNamesEqual(std::string_view a, std::string_view b);
 // after "$" or "0x". Hexadecimal takes up to 32 bits in two's complement ("$FFFFFFFF"
 // is -1). Anything else, including a decimal outside the signed 32-bit range, is no
 // number.
-std::optional<std::int32_t> parseProfileInt(std::string_view value);
+bool parseProfileInt(std::string_view value, std::int32_t& number);
+// The same as an optional, made where it is used: an optional returned from a function
+// that is not inlined is read back before it is fully written, which stalls.
+inline std::optional<std::int32_t> parseProfileInt(std::string_view value) {
+    std::int32_t number = 0;
+    return parseProfileInt(value, number) ? std::optional(number) : std::nullopt;
+}
 
 // A profile (INI) file held as its lines, the way the Windows profile functions see it:
 // "[section]" lines, key=value lines, names matched without regard to case, the first of
@@ -37,10 +43,17 @@ public:
     // file order. Keys before the first section belong to no section.
     // The view stays valid until the profile is changed or destroyed.
     std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
-    // The same for many keys read in about the order of the file: `cursor` (0 at first)
-    // keeps the place after the last key found, where the next one is looked for first.
+    // Where a reader that asks for many keys in about the order of the file stands: the
+    // place after the last key found, where the next one is looked for first, and the
+    // section name it was asked for there. A name asked for again from the same place
+    // (a string literal) is known to be that section without being compared again.
+    struct Cursor {
+        std::size_t entry = 0;
+        std::string_view section;
+        std::uint32_t sectionIndex = UINT32_MAX; // none yet
+    };
     std::optional<std::string_view> value(std::string_view section, std::string_view key,
-                                          std::size_t& cursor) const;
+                                          Cursor& cursor) const;
     bool hasSection(std::string_view section) const;
     std::string readString(std::string_view section, std::string_view key, std::string_view fallback) const;
     // A missing key or a value that is no number gives the fallback.
@@ -72,7 +85,8 @@ private:
     };
     struct Entry {
         std::uint32_t section = 0;
-        Span key; // as written, without surrounding blanks
+        Span key;   // as written, without surrounding blanks
+        Span value; // without surrounding blanks and one pair of enclosing quotes
         std::uint64_t hash = 0;
         std::size_t line = 0;
         bool first = false; // no earlier key of the same section name and key name
@@ -80,12 +94,15 @@ private:
 
     std::string_view text(Span s) const { return std::string_view(m_text).substr(s.begin, s.length); }
     // The part of a line the profile functions see: up to the first NUL byte.
-    std::string_view visible(const Line& line) const;
+    std::string_view visible(const Line& line) const {
+        const std::string_view v = text(line.text);
+        return m_hasNul ? v.substr(0, v.find('\0')) : v;
+    }
     void setLineText(Line& line, std::string_view content);
     void insertLine(std::size_t at, std::string_view content);
     void reindex();
     const Entry* findEntry(std::string_view section, std::string_view key) const;
-    std::string_view valueOf(const Entry& e) const;
+    Span span(std::string_view part) const { return {std::size_t(part.data() - m_text.data()), part.size()}; }
 
     // The original bytes, followed by the text of every line set since.
     std::string m_text;

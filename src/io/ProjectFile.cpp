@@ -259,7 +259,7 @@ private:
     DoubtfulValues* m_doubtful;
     std::string_view m_section;
     // A file written by the program holds the keys in the order of this walk.
-    std::size_t m_cursor = 0;
+    Profile::Cursor m_cursor;
 };
 
 // Collects the section names of the walk.

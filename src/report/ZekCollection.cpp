@@ -1,41 +1,19 @@
 #include "ZekCollection.h"
 
 #include "ReportTexts.h"
+#include "core/Lines.h"
 #include "core/TextSource.h"
 #include "devices/DeviceTable.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <iterator>
 #include <utility>
 
 namespace zek {
 
 namespace {
-
-// Whether a CR or LF is in the text. Report lines are mostly letters, so eight bytes at a
-// time are first tested for any byte below 14, which only control characters are.
-bool containsLineBreak(std::string_view text) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        if (((word - 14 * kOnes) & ~word & kHigh) == 0)
-            continue;
-        for (std::size_t k = i; k < i + 8; ++k)
-            if (text[k] == '\r' || text[k] == '\n')
-                return true;
-    }
-    for (; i < text.size(); ++i)
-        if (text[i] == '\r' || text[i] == '\n')
-            return true;
-    return false;
-}
 
 // The text from `start` on followed by 58 dots, cut at `width` characters.
 void fillFrom(std::string& s, std::size_t start, std::size_t width) {
@@ -186,7 +164,9 @@ void TZEKCollection::InsTyp(std::string_view line1, std::string_view line2, int 
 }
 
 void TZEKCollection::SplitLineBreaks() {
-    const auto hasBreak = [](const std::string& line) { return containsLineBreak(line); };
+    const auto hasBreak = [](const std::string& line) {
+        return findLineBreak(line) != std::string_view::npos;
+    };
     const auto firstSplit = std::find_if(m_lines.begin(), m_lines.end(), hasBreak);
     if (firstSplit == m_lines.end())
         return; // the usual report: nothing to split, nothing to copy

@@ -45,6 +45,19 @@ TEST(Profile, lookups_behave_like_the_profile_functions) {
         EXPECT_EQ(Profile(c.file).value(c.section, c.key), c.expected) << c.file;
 }
 
+TEST(Profile, a_reader_with_a_cursor_gets_what_single_lookups_get_in_any_order) {
+    const Profile p("[A]\r\nX=1\r\nY=2\r\n[B]\r\nX=3\r\nX=4\r\n[a]\r\nZ=5\r\nX=6\r\n[C]\r\nY=7\r\n");
+    // In file order, again, backwards and across sections of the same name; a name is
+    // passed as the same literal each time, as the project reader does.
+    const std::pair<const char*, const char*> asked[] = {
+        {"A", "X"}, {"A", "Y"}, {"B", "X"}, {"A", "X"}, {"A", "Z"}, {"B", "X"}, {"B", "Y"},
+        {"C", "Y"}, {"A", "Y"}, {"A", "X"}, {"B", "X"}, {"C", "X"}, {"A", "Z"}, {"a", "x"},
+    };
+    Profile::Cursor cursor;
+    for (const auto& [section, key] : asked)
+        EXPECT_EQ(p.value(section, key, cursor), p.value(section, key)) << section << "." << key;
+}
+
 TEST(Profile, integer_forms) {
     const std::pair<const char*, std::int32_t> numbers[] = {{"42", 42},
                                                             {"007", 7},
@@ -55,6 +68,7 @@ TEST(Profile, integer_forms) {
                                                             {"0X1F", 31},
                                                             {"-$10", -16},
                                                             {"$FFFFFFFF", -1}, // 32 bits, two's complement
+                                                            {"999999999", 999999999},
                                                             {"2147483647", 2147483647},
                                                             {"-2147483648", INT32_MIN}};
     for (const auto& [text, value] : numbers)
