@@ -61,11 +61,14 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     // Every character of the code page lies in the Basic Multilingual Plane: one to three bytes.
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (char c : bytes) {
-        const char16_t u = toUnicode(static_cast<unsigned char>(c));
-        if (u < 0x80) {
-            out.push_back(static_cast<char>(u));
-        } else if (u < 0x800) {
+    std::size_t ascii = 0; // the start of a run of plain ASCII, which is copied as it stands
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80)
+            continue;
+        const char16_t u = toUnicode(static_cast<unsigned char>(bytes[i]));
+        out.append(bytes.substr(ascii, i - ascii));
+        ascii = i + 1;
+        if (u < 0x800) {
             out.push_back(static_cast<char>(0xC0 | (u >> 6)));
             out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
         } else {
@@ -74,6 +77,7 @@ std::string cp1252ToUtf8(std::string_view bytes) {
             out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
         }
     }
+    out.append(bytes.substr(ascii));
     return out;
 }
 

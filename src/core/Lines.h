@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -13,14 +14,21 @@ inline std::size_t findLineBreak(std::string_view text, std::size_t from = 0) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ull;
     constexpr std::uint64_t kHigh = 0x8080808080808080ull;
     std::size_t i = from;
-    for (; i + 8 <= text.size(); i += 8) {
+    while (i + 8 <= text.size()) {
         std::uint64_t word;
         std::memcpy(&word, text.data() + i, 8);
-        if (((word - 14 * kOnes) & ~word & kHigh) == 0)
+        if constexpr (std::endian::native == std::endian::big)
+            word = __builtin_bswap64(word);
+        // The lowest flagged byte is below 14 for certain (flags above it may be borrows).
+        const std::uint64_t low = (word - 14 * kOnes) & ~word & kHigh;
+        if (low == 0) {
+            i += 8;
             continue;
-        for (std::size_t k = i; k < i + 8; ++k)
-            if (text[k] == '\r' || text[k] == '\n')
-                return k;
+        }
+        const std::size_t at = i + std::size_t(std::countr_zero(low) / 8);
+        if (text[at] == '\r' || text[at] == '\n')
+            return at;
+        i = at + 1; // another control character, a tab: look on after it
     }
     for (; i < text.size(); ++i)
         if (text[i] == '\r' || text[i] == '\n')

@@ -316,8 +316,9 @@ void DeviceTable::parseTableLine(std::string_view raw) {
     }
 }
 
-Geraetezeile DeviceTable::ZerlegeZeile(std::int32_t index) const {
-    return isLine(index) ? m_fields[std::size_t(index)] : Geraetezeile{};
+const Geraetezeile& DeviceTable::ZerlegeZeile(std::int32_t index) const {
+    static const Geraetezeile kLeer;
+    return isLine(index) ? m_fields[std::size_t(index)] : kLeer;
 }
 
 char DeviceTable::Code1(std::int32_t index) const {

@@ -106,7 +106,7 @@ public:
     bool isLine(std::int32_t index) const { return index >= 0 && index < lineCount(); }
 
     // Fields of line `index`; an index outside the list gives an empty line.
-    Geraetezeile ZerlegeZeile(std::int32_t index) const;
+    const Geraetezeile& ZerlegeZeile(std::int32_t index) const;
     char Code1(std::int32_t index) const;
     char Code2(std::int32_t index) const;
     char Code3(std::int32_t index) const;

@@ -3,6 +3,7 @@
 #include "core/Lines.h"
 
 #include <array>
+#include <cstring>
 #include <limits>
 
 namespace zek {
@@ -35,13 +36,47 @@ constexpr std::array<unsigned char, 256> kFolded = [] {
     return table;
 }();
 
-// FNV-1a over the case-folded bytes, so that names equal to profileNamesEqual hash alike.
-std::uint64_t foldedHash(std::string_view name, std::uint64_t hash = 14695981039346656037ull) {
-    for (const char c : name) {
-        hash ^= kFolded[static_cast<unsigned char>(c)];
-        hash *= 1099511628211ull;
+// Eight bytes of a name in a form in which names equal to profileNamesEqual agree: plain
+// ASCII with bit 5 set, which folds the letters (and merges a few other pairs, which the
+// hash may do and the comparison never does); with a byte above 127 through the table.
+std::uint64_t foldedWord(std::uint64_t word) {
+    if ((word & 0x8080808080808080ull) == 0)
+        return word | 0x2020202020202020ull;
+    std::uint64_t folded = 0;
+    for (int shift = 0; shift < 64; shift += 8)
+        folded |= std::uint64_t(kFolded[(word >> shift) & 0xFF]) << shift;
+    return folded;
+}
+
+template <class Word> Word load(const char* p) {
+    Word w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+// A hash of the folded name, eight bytes a step, so that names equal to profileNamesEqual
+// hash alike: being as long, they take the same steps. The last step reads the last eight
+// bytes, overlapping the one before; a short name is read as two overlapping halves.
+// (A step per byte waits for each multiplication in turn.)
+std::uint64_t foldedHash(std::string_view name, std::uint64_t seed = 14695981039346656037ull) {
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    const char* p = name.data();
+    const std::size_t n = name.size();
+    std::uint64_t hash = (seed ^ n) * kMultiplier;
+    const auto mix = [&hash](std::uint64_t word) { hash = (hash ^ foldedWord(word)) * kMultiplier; };
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8)
+            mix(load<std::uint64_t>(p + i));
+        mix(load<std::uint64_t>(p + n - 8));
+    } else if (n >= 4) {
+        mix(load<std::uint32_t>(p) | std::uint64_t(load<std::uint32_t>(p + n - 4)) << 32);
+    } else {
+        std::uint64_t word = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            word |= std::uint64_t(static_cast<unsigned char>(p[i])) << (8 * i);
+        mix(word);
     }
-    return hash;
+    return hash ^ (hash >> 32);
 }
 
 // One hash for a key within its section; the separator keeps "ab"+"c" apart from "a"+"bc".

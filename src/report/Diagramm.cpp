@@ -104,7 +104,7 @@ Reservediagramm reserve(const ProjectData& p, const DeviceTable& devices, const 
         if (!(maske & (1u << n)))
             continue;
         const Kandidat& k = kandidaten[n];
-        const Geraetezeile z = devices.ZerlegeZeile(k.index);
+        const Geraetezeile& z = devices.ZerlegeZeile(k.index);
         Geraetekurve g{k, ohneEndblanks(z.hatArtikel ? z.Artikel : z.Beschreibung), {}, {}, false};
         // A device covers the need where the search would still take it with its units,
         // so that the limit agrees with the device choice of the report.

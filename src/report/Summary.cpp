@@ -14,11 +14,11 @@ namespace {
 // The article number names a device to the supplier; a line without one is named by
 // its description.
 std::string geraetName(const DeviceTable& devices, std::int32_t index, int anzahl) {
-    const Geraetezeile z = devices.ZerlegeZeile(index);
-    std::string name = z.hatArtikel ? z.Artikel : z.Beschreibung;
+    const Geraetezeile& z = devices.ZerlegeZeile(index);
+    std::string_view name = z.hatArtikel ? z.Artikel : z.Beschreibung;
     while (!name.empty() && name.back() == ' ')
-        name.pop_back();
-    return std::to_string(anzahl) + " x " + name;
+        name.remove_suffix(1);
+    return Zeile(std::to_string(anzahl), " x ", name);
 }
 
 std::string m2Text(double m2) {

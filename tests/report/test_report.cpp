@@ -75,6 +75,7 @@ TEST(Rows, texts_with_breaks_become_lines_and_every_other_line_keeps_its_place) 
         {{"12345678\n9"}, {"12345678", "9"}},
         {{"\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC\r\xFC"}, {"\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC", "\xFC"}},
         {{"tab\tand\ttab\tno break"}, {"tab\tand\ttab\tno break"}},
+        {{"x\ty\rzzzzzzzz"}, {"x\ty", "zzzzzzzz"}}, // a tab, then a break in the same block
     };
     for (const auto& [in, want] : cases) {
         S c;
