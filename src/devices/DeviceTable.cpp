@@ -121,6 +121,23 @@ Geraetezeile ZerlegeZeile(std::string_view line) {
 }
 
 double LiesZahl(std::string_view text) {
+    // Most values are digits with at most one decimal point, which the rules below leave
+    // as they are.
+    bool plain = !text.empty();
+    bool point = false;
+    for (const char c : text) {
+        if (isDigit(c) || c == '-')
+            continue;
+        plain = plain && c == '.' && !point;
+        point = true;
+    }
+    if (plain) {
+        double value = 0.0;
+        const auto [end, ec] =
+            std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+        return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value) ? value : 0.0;
+    }
+
     std::size_t mark = text.find('E');
     if (mark == std::string_view::npos)
         mark = text.find('e');
