@@ -15,13 +15,20 @@ void InitShellResources() {
 }
 
 QIcon ShellIcon(const char* name) {
+    // One resource per icon holds its sizes one after the other (see src/ui/CMakeLists.txt).
+    static constexpr int kSizes[] = {16, 22, 32, 44};
+    const QResource bits(QStringLiteral(":/zek/icons/") + QLatin1String(name) + QStringLiteral(".argb"));
     QIcon icon;
-    for (const int size : {16, 22, 32, 44}) {
-        const QResource bits(QStringLiteral(":/zek/icons/%1-%2.argb").arg(QLatin1String(name)).arg(size));
-        if (bits.compressionAlgorithm() != QResource::NoCompression || bits.size() != qint64(size) * size * 4)
-            continue;
+    if (bits.compressionAlgorithm() != QResource::NoCompression)
+        return icon;
+    qint64 at = 0;
+    for (const int size : kSizes) {
+        const qint64 bytes = qint64(size) * size * 4;
+        if (at + bytes > bits.size())
+            break;
         icon.addPixmap(QPixmap::fromImage(
-            QImage(bits.data(), size, size, size * 4, QImage::Format_ARGB32_Premultiplied)));
+            QImage(bits.data() + at, size, size, size * 4, QImage::Format_ARGB32_Premultiplied)));
+        at += bytes;
     }
     return icon;
 }
