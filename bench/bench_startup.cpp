@@ -1,17 +1,15 @@
-// Time from process start to the main window shown: the desktop program (with its
-// settings, text archive, language module and device table) against an empty Qt window;
-// and whole runs of zek-cli against a process that only creates a QCoreApplication.
-// Repeated runs alternate with --benchmark_repetitions=15
+// Time from process start to the main window shown, and peak memory: the desktop program
+// (with its settings, text archive, language module and device table) against an empty
+// Qt window; and whole runs of zek-cli against a process that only creates a
+// QCoreApplication. Repeated runs alternate with --benchmark_repetitions=15
 // --benchmark_enable_random_interleaving=true.
+
+#include "Process.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <cstdlib>
 
 namespace {
 
@@ -33,55 +31,35 @@ struct ProgramFolder {
     }
 };
 
-// Starts the program and waits for it to end; the time is the wall-clock time.
-void runToShown(benchmark::State& state, const QString& program, const QStringList& args) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!env.contains("QT_QPA_PLATFORM"))
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-    for (auto _ : state) {
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        const auto start = std::chrono::steady_clock::now();
-        process.start(program, args);
-        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-            state.SkipWithError("the program did not start and quit cleanly");
-            return;
-        }
-        const auto end = std::chrono::steady_clock::now();
-        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-    }
-}
-
 void BM_EmptyQtWindow(benchmark::State& state) {
-    runToShown(state, QStringLiteral(ZEK_BENCH_EMPTY_WINDOW), {});
+    zek::bench::timeRuns(state, QStringLiteral(ZEK_BENCH_EMPTY_WINDOW), {});
 }
 
 void BM_ZekMainWindow(benchmark::State& state) {
     static ProgramFolder folder;
-    runToShown(state, folder.program, {QStringLiteral("--quit-when-shown")});
+    zek::bench::timeRuns(state, folder.program, {QStringLiteral("--quit-when-shown")});
 }
 
 void BM_ZekWithProject(benchmark::State& state) {
     static ProgramFolder folder;
-    runToShown(state, folder.program,
-               {QStringLiteral("--quit-when-shown"),
-                QStringLiteral(ZEK_SOURCE_DIR "/data/examples/kunststoff_wandgehaeuse.Z20")});
+    zek::bench::timeRuns(state, folder.program,
+                         {QStringLiteral("--quit-when-shown"),
+                          QStringLiteral(ZEK_SOURCE_DIR "/data/examples/kunststoff_wandgehaeuse.Z20")});
 }
 
 void BM_CoreApplication(benchmark::State& state) {
-    runToShown(state, QStringLiteral(ZEK_BENCH_CORE_APP), {});
+    zek::bench::timeRuns(state, QStringLiteral(ZEK_BENCH_CORE_APP), {});
 }
 
 void BM_CliReport(benchmark::State& state) {
-    runToShown(
+    zek::bench::timeRuns(
         state, QStringLiteral(ZEK_BENCH_BIN_DIR "/zek-cli"),
         {QStringLiteral("report"), QStringLiteral(ZEK_SOURCE_DIR "/data/examples/stahl_reihenschrank.Z20")});
 }
 
 void BM_CliText(benchmark::State& state) {
-    runToShown(state, QStringLiteral(ZEK_BENCH_BIN_DIR "/zek-cli"),
-               {QStringLiteral("text"), QStringLiteral("1004009")});
+    zek::bench::timeRuns(state, QStringLiteral(ZEK_BENCH_BIN_DIR "/zek-cli"),
+                         {QStringLiteral("text"), QStringLiteral("1004009")});
 }
 
 } // namespace
