@@ -10,6 +10,8 @@
 #include <QStringList>
 
 class QPagedPaintDevice;
+class QPainter;
+class QRectF;
 
 namespace zek {
 
@@ -21,6 +23,9 @@ struct Diagrammseite {
     const DiagrammTexte& texte;
     QStringList titelzeilen; // DiagrammTitelzeilen; may be empty
 };
+
+// Both diagrams of the page in `flaeche` (0.1 mm), in the font of printed diagrams.
+void ZeichneDiagrammseite(QPainter& painter, const QRectF& flaeche, const Diagrammseite& seite);
 
 // Prints both diagrams on one landscape page of a printer or PDF writer, inside the
 // margins of the printer block (all four: a picture has a right edge).
