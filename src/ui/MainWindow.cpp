@@ -72,6 +72,21 @@ void DataKindList::showRows(const QStringList& texts, int highlighted) {
     }
     setCurrentRow(highlighted < count() ? highlighted : -1);
     m_quiet = false;
+    m_widthPending = true;
+    if (isVisible())
+        fitWidth();
+}
+
+void DataKindList::showEvent(QShowEvent* event) {
+    QListWidget::showEvent(event);
+    if (m_widthPending)
+        fitWidth();
+}
+
+void DataKindList::fitWidth() {
+    // As wide as the longest entry of the language shown, never below the design width.
+    m_widthPending = false;
+    setFixedWidth(std::max(kListWidth, sizeHintForColumn(0) + 2 * frameWidth() + 4));
 }
 
 void DataKindList::mousePressEvent(QMouseEvent* event) {
@@ -375,9 +390,6 @@ void TZEKAppForm::renderList() {
     for (int kind : m_nav.rows())
         rows << m_kindTexts.at(kind);
     m_list->showRows(rows, m_nav.row());
-    // As wide as the longest entry of the language shown, never below the design width.
-    const int needed = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 4;
-    m_list->setFixedWidth(std::max(kListWidth, needed));
 }
 
 void TZEKAppForm::UpdateMainCaption() {

@@ -34,7 +34,9 @@ class DataKindList : public QListWidget {
     Q_OBJECT
 public:
     explicit DataKindList(QWidget* parent);
-    // The rows and the highlighted row (-1 none), without choosing anything.
+    // The rows and the highlighted row (-1 none), without choosing anything. The list
+    // becomes as wide as its longest row, never below kListWidth; a hidden list (the start
+    // before a project exists) is measured once it shows, not for every change before.
     void showRows(const QStringList& texts, int highlighted);
 
 signals:
@@ -45,10 +47,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void fitWidth();
+
     bool m_pressed = false;
     bool m_quiet = false;
+    bool m_widthPending = false;
 };
 
 // The area in which pages are shown: a page keeps its own size and is centred, the
