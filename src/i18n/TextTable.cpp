@@ -30,23 +30,6 @@ std::uint32_t numberOf(std::string_view line) {
 
 } // namespace
 
-std::string expandLineBreaks(std::string_view text) {
-    static constexpr std::string_view marker = kLineBreakMarker;
-    std::string out;
-    out.reserve(text.size());
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t at = text.find(marker, from);
-        if (at == std::string_view::npos) {
-            out.append(text.substr(from));
-            return out;
-        }
-        out.append(text.substr(from, at - from));
-        out.append("\r\n");
-        from = at + marker.size();
-    }
-}
-
 void TIntStr::clear() {
     m_lines.clear();
     m_numbered.clear();
@@ -63,13 +46,24 @@ void TIntStr::setText(std::string content) {
     for (const Line& l : m_lines) {
         if (!isNumberKey(line(l)))
             continue;
+        const std::uint32_t number = numberOf(line(l));
         Line text{l.begin + kKeyWidth, l.length - kKeyWidth};
-        if (line(text).find(kLineBreakMarker) != std::string_view::npos) {
-            const std::string expanded = expandLineBreaks(line(text));
-            text = {m_content.size(), expanded.size()};
-            m_content += expanded;
+        // Each "<nl>" becomes CR LF where it stands: the text only gets shorter.
+        std::size_t at = line(text).find(kLineBreakMarker);
+        if (at != std::string_view::npos) {
+            std::size_t to = text.begin + at;
+            for (std::size_t from = to; from < text.begin + text.length;) {
+                if (std::string_view(m_content).substr(from, kLineBreakMarker.size()) == kLineBreakMarker) {
+                    m_content[to++] = '\r';
+                    m_content[to++] = '\n';
+                    from += kLineBreakMarker.size();
+                } else {
+                    m_content[to++] = m_content[from++];
+                }
+            }
+            text.length = to - text.begin;
         }
-        m_numbered.push_back({numberOf(line(l)), text});
+        m_numbered.push_back({number, text});
     }
     // Stable, so that of two lines with the same number the one earlier in the file is
     // found: the lower bound of a run of equal numbers is its first element. A table is

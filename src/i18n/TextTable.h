@@ -57,7 +57,4 @@ private:
     std::vector<std::uint32_t> m_slots;
 };
 
-// CR LF for every "<nl>" of a text.
-std::string expandLineBreaks(std::string_view text);
-
 } // namespace zek

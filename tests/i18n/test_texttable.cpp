@@ -14,6 +14,7 @@ const std::string kTable = "001006001 W\r\n"
                            "001004009Projekt: \r\n"
                            "000071566R\374ck\r"
                            "001006079Mit freundlichen<nl>Gr\374\337en<nl>\n"
+                           "001006080<nl><<nl>x<n\r\n"
                            "00100400\n"          // 8 characters: shorter than a number
                            "001004010\r\n"       // the number alone: an empty text
                            "00100x011Kaputt\r\n" // not a number
@@ -36,6 +37,7 @@ TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
         {"leading blank kept", 1006001, " W"},
         {"CR-only line end", 71566, "R\374ck"},
         {"every <nl> becomes CR LF", 1006079, "Mit freundlichen\r\nGr\374\337en\r\n"},
+        {"<nl> at the start, after a <, and one cut short", 1006080, "\r\n<\r\nx<n"},
         {"number without text", 1004010, ""},
         {"short line is never a number", 1004000, std::nullopt},
         {"non-digit prefix never found", 1004011, std::nullopt},
@@ -60,8 +62,8 @@ TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
         EXPECT_EQ(table.GetLangText(c.number), c.expected.value_or(""));
     }
     EXPECT_EQ(table.numbers(),
-              (std::vector<std::uint32_t>{71566, 1004009, 1004010, 1006001, 1006079, 1008000, 1008001,
-                                          1008002, 1008003, 1008004, 1008005, 1008006, 999999999}));
+              (std::vector<std::uint32_t>{71566, 1004009, 1004010, 1006001, 1006079, 1006080, 1008000,
+                                          1008001, 1008002, 1008003, 1008004, 1008005, 1008006, 999999999}));
 }
 
 } // namespace
