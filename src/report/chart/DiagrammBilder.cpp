@@ -50,9 +50,9 @@ QByteArray DiagrammSvg(const Diagrammseite& seite, const QString& titel) {
     svg.setResolution(254); // one unit is 0.1 mm
     svg.setTitle(titel);
     QPainter painter(&svg);
-    ZeichneDiagrammseite(painter,
-                 QRectF(kBildRand, kBildRand, kSeiteBreite - 2 * kBildRand, kSeiteHoehe - 2 * kBildRand),
-                 seite);
+    ZeichneDiagrammseite(
+        painter, QRectF(kBildRand, kBildRand, kSeiteBreite - 2 * kBildRand, kSeiteHoehe - 2 * kBildRand),
+        seite);
     painter.end();
     return bytes;
 }
@@ -63,9 +63,9 @@ QByteArray DiagrammPng(const Diagrammseite& seite) {
     {
         QPainter painter(&image);
         painter.scale(double(kPngBreite) / kSeiteBreite, double(kPngHoehe) / kSeiteHoehe);
-        ZeichneDiagrammseite(painter,
-                     QRectF(kBildRand, kBildRand, kSeiteBreite - 2 * kBildRand, kSeiteHoehe - 2 * kBildRand),
-                     seite);
+        ZeichneDiagrammseite(
+            painter, QRectF(kBildRand, kBildRand, kSeiteBreite - 2 * kBildRand, kSeiteHoehe - 2 * kBildRand),
+            seite);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
