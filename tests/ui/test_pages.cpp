@@ -197,7 +197,11 @@ private slots:
         auto page = openPage(f, 6);
         auto* total = find<QLabel>(page.get(), "GesamtVerlustLeistung");
         QCOMPARE(total->text(), QString("0 W"));
-        QTest::keyClicks(find(page.get(), "WertBekanntEdit"), "15x0");
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        // The field of the mode takes the focus with its text selected: typing replaces the 0.
+        QTest::keyClicks(QApplication::focusWidget(), "15x0");
+        QCOMPARE(find(page.get(), "WertBekanntEdit")->text(), QString("150"));
         QCOMPARE(total->text(), QString("150 W"));
 
         QSignalSpy modes(page.get(), &TMDIChild::lossModeChanged);
@@ -206,7 +210,8 @@ private slots:
         QCOMPARE(modes.at(0).at(0).toInt(), VerlustGemessen);
         QVERIFY(!find(page.get(), "WertBekanntEdit")->isVisible());
         QVERIFY(find<QWidget>(page.get(), "GemessenPanel")->isVisible());
-        retype(find(page.get(), "InnenTempEdit"), "30");
+        QTest::keyClicks(QApplication::focusWidget(), "30");
+        QCOMPARE(find(page.get(), "InnenTempEdit")->text(), QString("30"));
         retype(find(page.get(), "AussenTempEdit"), "30");
         QCOMPARE(total->text(), QString("0 W")); // equal temperatures: no heat flows
         QVERIFY(!find<QLabel>(page.get(), "FehlerLabel")->isVisible());
@@ -226,6 +231,12 @@ private slots:
         page->StoreData();
         QCOMPARE(v.WertBekannt, u16(0)); // estimated from the components: no known value
         QCOMPARE(modes.count(), 2);
+        // "&bekannt" chosen by its key: the value shown is selected for the one typed.
+        QTest::keyClick(page.get(), Qt::Key_B, Qt::AltModifier);
+        QTRY_COMPARE(modes.count(), 3);
+        QCOMPARE(modes.last().at(0).toInt(), VerlustBekannt);
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        QCOMPARE(find(page.get(), "WertBekanntEdit")->text(), QString("7"));
 
         // A stored value wider than the edit is shown whole; typing stays within four digits.
         f.project.data().Verlustleistung = {VerlustBekannt, 12000, 0, 0};

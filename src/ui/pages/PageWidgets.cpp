@@ -41,6 +41,11 @@ QLineEdit* MakeNumEdit(QWidget* parent, const QString& name, int maxLength, bool
     return edit;
 }
 
+void FocusWholeText(QLineEdit* edit) {
+    edit->setFocus();
+    edit->selectAll();
+}
+
 DimensionEdits MakeDimensionsGroup(QWidget* form) {
     auto* group = new QGroupBox(QStringLiteral("Abmessungen"), form);
     group->setObjectName(QStringLiteral("AbmessungenGroup"));

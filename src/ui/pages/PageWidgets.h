@@ -27,6 +27,10 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int tag, const QString& 
 // where allowed), wide enough for its digits.
 QLineEdit* MakeNumEdit(QWidget* parent, const QString& name, int maxLength, bool allowMinus = false);
 
+// Moves the focus into an edit with its whole text selected, as the tab key does, so that
+// the value the user types replaces the one shown instead of joining it ("0500").
+void FocusWholeText(QLineEdit* edit);
+
 // The "Abmessungen" box of the cabinet page and the default-cabinet dialog: width,
 // height and depth in mm, four digits each. The edits belong to `form`.
 struct DimensionEdits {

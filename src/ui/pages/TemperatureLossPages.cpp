@@ -201,9 +201,9 @@ void TVerlustDlg::showMode() {
 
 void TVerlustDlg::FormActivate() {
     if (m_mode == VerlustBekannt && WertBekanntEdit->isVisibleTo(this))
-        WertBekanntEdit->setFocus();
+        FocusWholeText(WertBekanntEdit);
     else if (m_mode == VerlustGemessen && InnenTempEdit->isVisibleTo(this))
-        InnenTempEdit->setFocus();
+        FocusWholeText(InnenTempEdit);
 }
 
 void TVerlustDlg::GesamtverlustClick(int index) {
