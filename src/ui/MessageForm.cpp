@@ -245,6 +245,17 @@ void TMessageForm::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // As in the platform's message boxes, the underlined letter alone presses its button;
+    // the box has no field that could take the letter as text.
+    if (!(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))) {
+        for (QPushButton* b : m_buttons) {
+            if (b && b->isEnabled() && !b->shortcut().isEmpty() && b->shortcut()[0].key() == event->key()) {
+                b->click();
+                event->accept();
+                return;
+            }
+        }
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -126,6 +126,21 @@ struct Shell : TestDesktop {
     static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
+// Opens a question box as the program asks and presses a key where its focus is.
+int answerByKey(const TextSource& texts, unsigned buttons, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTimer::singleShot(0, [key, modifiers] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        // A key that presses nothing closes the box after a while: the answer is wrong, and
+        // nothing hangs. Alt and a letter press their button only in the active window.
+        QTimer::singleShot(1000, box, &QWidget::close);
+        if (QTest::qWaitForWindowActive(box))
+            QTest::keyClick(box->focusWidget(), key, modifiers);
+    });
+    return DesktopInteraction(texts, {}).question("?", MsgType::Warning, buttons, 0);
+}
+
 // German texts of the message box buttons and captions, for the box tests.
 struct BoxTexts : TextSource {
     std::string GetLangText(std::uint32_t n) const override {
@@ -635,8 +650,23 @@ private slots:
                 dialog->show();
                 faults << AcceleratorClashes(dialog.get()) << UnnamedInputs(dialog.get());
             }
-            TMessageForm box("?", MsgType::Warning, mbYesNoCancel | mbHelp, shell.app->language, {}, 0);
+            // No two buttons share a letter, even all nine in one box; the letter alone
+            // answers as Alt and the letter do.
+            const unsigned everyButton = (1u << kMessageButtonKinds) - 1;
+            TMessageForm box("?", MsgType::Warning, everyButton, shell.app->language, {}, 0);
             faults << AcceleratorClashes(&box);
+            m_watchdog.stop(); // Alt and a letter press the button after a short animation
+            for (int kind = 0; kind < kMessageButtonKinds; ++kind) {
+                const QKeySequence letter = box.button(kind)->shortcut();
+                if (letter.isEmpty() || modalResultOfKind(kind) == mrNone) // Help shows help
+                    continue;
+                for (const Qt::KeyboardModifiers alt : {Qt::NoModifier, Qt::AltModifier})
+                    if (answerByKey(shell.app->language, everyButton, letter[0].key(), alt) !=
+                        modalResultOfKind(kind))
+                        faults << box.button(kind)->text() + " is not pressed by its letter" +
+                                      (alt ? " with Alt" : "");
+            }
+            m_watchdog.start();
             // The printer dialog, as the settings menu opens it.
             QTimer::singleShot(0, [&faults] {
                 QWidget* printer = QApplication::activeModalWidget();
