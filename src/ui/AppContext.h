@@ -4,6 +4,7 @@
 #include "core/SettingsData.h"
 #include "devices/DeviceTable.h"
 #include "i18n/Language.h"
+#include "ui/QtOwnTexts.h"
 
 #include <QString>
 
@@ -23,6 +24,8 @@ public:
     Settings settings;
     Project project{settings.data()};
     Language language;
+    // Qt's own dialogs and buttons, in the language of the texts loaded.
+    QtOwnTexts qtTexts;
     DeviceTable devices;
 
     // The project file last opened or saved; empty = unnamed.

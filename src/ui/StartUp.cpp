@@ -42,6 +42,7 @@ bool LoadLanguageAndDevices(AppContext& app, UserInteraction& ui, bool programEn
         ui.error(text(app, 1004033) + "\n" + (programEnds ? text(app, 1004036) : typ));
         return false;
     }
+    app.qtTexts.follow(app.languageCode());
     return true;
 }
 

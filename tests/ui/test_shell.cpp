@@ -4,6 +4,7 @@
 #include "i18n/Help.h"
 #include "ui/DesktopInteraction.h"
 #include "ui/MessageForm.h"
+#include "ui/QtOwnTexts.h"
 #include "ui/base/LanguageForm.h"
 #include "ui/pages/OptionsDialogs.h"
 #include "ui/pages/PageFactory.h"
@@ -676,6 +677,33 @@ private slots:
             shell.desktopServices().runDialog("printer");
             QVERIFY2(faults.isEmpty(), qPrintable(lang + ":\n" + faults.join("\n")));
         }
+    }
+
+    void qt_s_own_dialogs_speak_the_language_loaded() {
+        // The text of Qt's own Cancel buttons, as its file and print dialogs show them.
+        const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+        QTemporaryDir noTranslations; // Qt's English then, and not a word about it
+        QtOwnTexts(noTranslations.path()).follow("zkdeu");
+        QCOMPARE(cancel(), QString("Cancel"));
+        const QtOwnTexts installed;
+        if (!QFile::exists(installed.file("zkdeu")) || !QFile::exists(installed.file("zkfra")))
+            QSKIP("Qt's own translations (Debian package qt6-translations-l10n) are not installed");
+
+        for (const auto& [lang, text] : {std::pair("zkfra", "Annuler"), {"zkeng", "Cancel"}}) {
+            Shell shell(lang);
+            QVERIFY(shell.start());
+            QCOMPARE(cancel(), QString(text));
+        }
+        // A switch takes them along; one that fails keeps them with the language kept.
+        Shell shell;
+        QVERIFY(shell.start());
+        QCOMPARE(cancel(), QString("Abbrechen"));
+        QVERIFY(QFile::rename(shell.path("zkeng.TYP"), shell.path("weg")));
+        shell.trigger("MnGOptionen"); // the fake options dialog chooses English
+        QCOMPARE(cancel(), QString("Abbrechen"));
+        QVERIFY(QFile::rename(shell.path("weg"), shell.path("zkeng.TYP")));
+        shell.trigger("MnGOptionen");
+        QCOMPARE(cancel(), QString("Cancel"));
     }
 
     void save_and_open_round_trip_through_the_commands() {
