@@ -6,6 +6,7 @@
 #include "report/chart/DiagrammZeichner.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -41,6 +42,35 @@ TEST(RundeAchse, round_steps_of_one_two_or_five_that_hold_the_span) {
     };
     for (const auto& [min, max, teile, achse] : cases)
         EXPECT_EQ(RundeAchse(min, max, teile), achse) << min << ".." << max;
+}
+
+TEST(Titelsatz, a_title_too_wide_is_set_smaller_down_to_the_label_size_then_shortened) {
+    QImage bild(10, 10, QImage::Format_RGB32);
+    QFont basis;
+    basis.setPixelSize(20);
+    const QString titel = QStringLiteral("Reserve der Klimageräte über der Umgebungstemperatur");
+    const auto [titelschrift, voll] = Titelsatz(basis, titel, 1e6, &bild);
+    const double noetig = QFontMetricsF(titelschrift, &bild).horizontalAdvance(titel);
+    const auto breite = [&bild](const std::pair<QFont, QString>& satz) {
+        return QFontMetricsF(satz.first, &bild).horizontalAdvance(satz.second);
+    };
+    EXPECT_EQ(voll, titel);
+    EXPECT_GT(titelschrift.pixelSize(), basis.pixelSize());
+
+    const auto passt = Titelsatz(basis, titel, noetig, &bild); // exactly as wide: as it is
+    EXPECT_EQ(passt.first.pixelSize(), titelschrift.pixelSize());
+    EXPECT_EQ(passt.second, titel);
+
+    const auto kleiner = Titelsatz(basis, titel, noetig * 0.95, &bild); // a little narrower: smaller
+    EXPECT_LT(kleiner.first.pixelSize(), titelschrift.pixelSize());
+    EXPECT_GE(kleiner.first.pixelSize(), basis.pixelSize());
+    EXPECT_LE(breite(kleiner), noetig * 0.95);
+    EXPECT_TRUE(kleiner.second.startsWith(titel.left(titel.size() - 2)));
+
+    const auto gekuerzt = Titelsatz(basis, titel, noetig / 2, &bild); // far too narrow: shortened
+    EXPECT_EQ(gekuerzt.first.pixelSize(), basis.pixelSize());
+    EXPECT_TRUE(gekuerzt.second.endsWith(QChar(0x2026))) << gekuerzt.second.toStdString();
+    EXPECT_LE(breite(gekuerzt), noetig / 2);
 }
 
 Diagrammseite seite(const Diagramme& d, const DiagrammTexte& t) {

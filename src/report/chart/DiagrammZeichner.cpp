@@ -173,11 +173,11 @@ Aufteilung teileAuf(const QRectF& rahmen, const QFontMetricsF& fm, const Achse& 
 
 void zeichneTitel(QPainter& painter, const Aufteilung& a, const QString& titel) {
     painter.save();
-    painter.setFont(groesser(painter.font(), 1.15));
-    painter.drawText(a.titel, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, titel);
+    const auto [font, gezeigt] = Titelsatz(painter.font(), titel, a.titel.width(), painter.device());
+    painter.setFont(font);
+    painter.drawText(a.titel, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, gezeigt);
     painter.restore();
 }
-
 void zeichneAchsen(QPainter& painter, const Abbildung& m, const QString& xTitel, const QString& yTitel) {
     const QFontMetricsF fm(painter.font());
     const double em = fm.height();
@@ -517,6 +517,19 @@ QStringList DiagrammKernaussagen(const Diagramme& d, const DiagrammTexte& texte)
     if (d.reserve.geraete.empty())
         lines << texte.keineGeraete;
     return lines << tragbarText(d.innentemperatur, texte);
+}
+
+std::pair<QFont, QString> Titelsatz(const QFont& basis, const QString& titel, double breite,
+                                    QPaintDevice* geraet) {
+    const auto noetig = [&](const QFont& f) { return QFontMetricsF(f, geraet).horizontalAdvance(titel); };
+    QFont font = groesser(basis, 1.15);
+    if (const double voll = noetig(font); voll > breite) {
+        font = groesser(basis, std::max(1.0, 1.15 * breite / voll));
+        // A size in whole pixels may have been rounded up.
+        while (font.pixelSize() > std::max(1, basis.pixelSize()) && noetig(font) > breite)
+            font.setPixelSize(font.pixelSize() - 1);
+    }
+    return {font, QFontMetricsF(font, geraet).elidedText(titel, Qt::ElideRight, breite)};
 }
 
 Achse RundeAchse(double min, double max, int teile) {

@@ -3,10 +3,13 @@
 #include "report/Diagramm.h"
 #include "report/chart/DiagrammTexte.h"
 
+#include <QFont>
 #include <QRectF>
 #include <QStringList>
+#include <utility>
 
 class QPainter;
+class QPaintDevice;
 
 namespace zek {
 
@@ -19,6 +22,12 @@ struct Achse {
 // The smallest axis with a round step (1, 2 or 5 times a power of ten) that holds
 // min..max in about `teile` steps; an empty or unusable span still gives an axis.
 Achse RundeAchse(double min, double max, int teile = 6);
+
+// The font and text of a diagram title in `breite` on `geraet`: a title wider than its
+// diagram (a narrow view, a long translation) is set smaller, down to the size of the
+// labels, and only then shortened with an ellipsis, so that it never ends mid-word.
+std::pair<QFont, QString> Titelsatz(const QFont& basis, const QString& titel, double breite,
+                                    QPaintDevice* geraet);
 
 // Each diagram draws into `rahmen` of any paint device (window, PDF, SVG, image), with
 // the painter's font as its base size; it keeps inside the frame. Curves differ in dash
