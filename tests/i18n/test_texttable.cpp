@@ -24,6 +24,7 @@ const std::string kTable = "001006001 W\r\n"
                            "001008001Zweite\r\n001008002Zweite\r\n001008003Zweite\r\n"
                            "001008004Erste\r\n001008005Erste\r\n001008006Erste\r\n"
                            "001008004Zweite\r\n001008005Zweite\r\n001008006Zweite\r\n"
+                           "001009000Neun\r\n" // 22 numbered lines: std::sort swaps 1008001
                            "\r\n"
                            "999999999Letzte";
 
@@ -61,9 +62,9 @@ TEST(TextTable, finds_texts_by_number_whatever_the_line_order_and_line_ends) {
         EXPECT_EQ(table.find(c.number), c.expected);
         EXPECT_EQ(table.GetLangText(c.number), c.expected.value_or(""));
     }
-    EXPECT_EQ(table.numbers(),
-              (std::vector<std::uint32_t>{71566, 1004009, 1004010, 1006001, 1006079, 1006080, 1008000,
-                                          1008001, 1008002, 1008003, 1008004, 1008005, 1008006, 999999999}));
+    EXPECT_EQ(table.numbers(), (std::vector<std::uint32_t>{71566, 1004009, 1004010, 1006001, 1006079, 1006080,
+                                                           1008000, 1008001, 1008002, 1008003, 1008004,
+                                                           1008005, 1008006, 1009000, 999999999}));
 }
 
 } // namespace
