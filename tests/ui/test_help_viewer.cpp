@@ -79,6 +79,8 @@ private slots:
         // The next good request clears the message.
         QVERIFY(viewer.showRequest({file, kHelpContext, 40}));
         QVERIFY(viewer.errorText().isEmpty() && !message->isVisible());
+        QTest::keyClick(viewer.browser(), Qt::Key_Escape);
+        QVERIFY(!viewer.isVisible());
     }
 
     void opens_over_its_window_and_wholly_on_the_screen() {

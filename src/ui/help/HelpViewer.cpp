@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTextBrowser>
@@ -164,6 +165,14 @@ void HelpViewer::updateButtons() {
     m_contents->setEnabled(!m_file.isEmpty());
     m_back->setEnabled(m_browser->isBackwardAvailable());
     m_forward->setEnabled(m_browser->isForwardAvailable());
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+    // Escape puts the help away, as it leaves the program's dialogs.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace zek

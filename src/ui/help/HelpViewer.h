@@ -35,6 +35,9 @@ public:
     // Texts of the language: the window title, the buttons and the two messages.
     void retranslate();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QString text(std::uint32_t number, const char* fallback) const;
     // Over the window it belongs to, and wholly on that window's screen.
