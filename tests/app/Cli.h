@@ -2,6 +2,8 @@
 
 // The programs of the build run as a user runs them: in a folder of the test, without a
 // display and without XDG_RUNTIME_DIR, as under a plain cron job.
+#include "../core/TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -55,14 +57,8 @@ protected:
         return runProgram("zek-cli", args, m_dir.path(), out);
     }
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    void write(const QString& name, const QByteArray& bytes) const {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
-    QByteArray read(const QString& name) const {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void write(const QString& name, const QByteArray& bytes) const { writeBytes(path(name), bytes); }
+    QByteArray read(const QString& name) const { return fileBytes(path(name)); }
 
     QTemporaryDir m_dir;
 };

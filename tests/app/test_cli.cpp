@@ -65,8 +65,7 @@ TEST_F(Cli, a_file_that_holds_no_project_fails_in_every_command) {
         write(f.name, f.bytes);
         for (const QStringList& command : projectCommands(f.name)) {
             SCOPED_TRACE(command.join(' ').toStdString());
-            const Outcome o = cli(QStringList(command) << "--lang"
-                                                       << "zkeng");
+            const Outcome o = cli(command + QStringList{"--lang", "zkeng"});
             EXPECT_EQ(o.code, f.message.isEmpty() ? 0 : 1);
             EXPECT_EQ(o.err, f.message.isEmpty() ? "" : "zek-cli " + command[0] + ": " + f.message + "\n");
             if (command[0] == "summary" && !f.message.isEmpty()) { // an error row

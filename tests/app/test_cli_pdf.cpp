@@ -23,9 +23,8 @@ QStringList textLines(const QStringList& text) {
 QString dataFolder(const QTemporaryDir& dir, const QStringList& files, const QByteArray& ini = {}) {
     for (const QString& name : QDir(kBin).entryList(files, QDir::Files))
         QFile::copy(kBin + "/" + name, dir.filePath(name));
-    QFile file(dir.filePath("ZEK.INI"));
-    if (!ini.isEmpty() && file.open(QIODevice::WriteOnly))
-        file.write(ini);
+    if (!ini.isEmpty())
+        writeBytes(dir.filePath("ZEK.INI"), ini);
     return dir.path();
 }
 
@@ -76,11 +75,8 @@ TEST(CliPdf, a_missing_pdf_library_is_program_data_missing_and_touches_no_other_
     const QString cli = dataFolder(dir, {"zek-cli", "Xalto.zip", "zk*.TYP", "ZEK.DEF"}) + "/zek-cli";
     const QStringList report{"report", kExamples + "/kunststoff_wandgehaeuse.Z20", "--lang", "zkeng"};
     for (const bool junk : {false, true}) {
-        if (junk) {
-            QFile library(dir.filePath("zek-pdf.so"));
-            ASSERT_TRUE(library.open(QIODevice::WriteOnly));
-            library.write("no library");
-        }
+        if (junk)
+            writeBytes(dir.filePath("zek-pdf.so"), "no library");
         EXPECT_EQ(runProgram(cli, report).code, 0);
         const std::pair<QStringList, const char*> drawing[] = {
             {report + QStringList{"--pdf", dir.filePath("out.pdf")}, "needs the PDF library beside zek-cli"},
@@ -109,9 +105,7 @@ TEST(CliPdf, chart_labels_each_drawn_device_with_the_limit_of_balance_json) {
     ASSERT_TRUE(header.startsWith("\x89PNG"));
     EXPECT_EQ(QByteArray::fromHex("000006DA000004D8"), header.mid(16, 8)); // 1754 x 1240
 
-    QFile svgFile(dir.filePath("d.svg"));
-    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
-    const QString svg = QString::fromUtf8(svgFile.readAll());
+    const QString svg = QString::fromUtf8(fileBytes(dir.filePath("d.svg")));
     const QString pdf = pdfTool("pdftotext", {dir.filePath("d.pdf"), "-"}).simplified();
     const Outcome balance = runProgram("zek-cli", {"balance", common[1], "--json", "--lang", "zkeng"});
     const QJsonArray kandidaten = QJsonDocument::fromJson(balance.out).object()["Kandidaten"].toArray();

@@ -2,7 +2,6 @@
 // of balance --json.
 #include "Cli.h"
 
-#include "../io/IoTestSupport.h"
 #include "../report/DiagrammBeispiel.h"
 #include "devices/Balance.h"
 #include "io/IoTexts.h"

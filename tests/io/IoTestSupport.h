@@ -1,39 +1,12 @@
 #pragma once
 
-#include "core/TextSource.h"
+#include "../core/MapTexts.h"
+#include "../core/TestFiles.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
 #include <csignal>
-#include <gtest/gtest.h>
-#include <map>
-#include <string>
 #include <sys/resource.h>
 
 namespace zek::test {
-
-// Language texts of a test: a few numbers with recognisable wording.
-class MapTexts : public TextSource {
-public:
-    MapTexts(std::map<std::uint32_t, std::string> texts) : m_texts(std::move(texts)) {}
-    std::string GetLangText(std::uint32_t number) const override {
-        return m_texts.contains(number) ? m_texts.at(number) : std::string();
-    }
-
-private:
-    std::map<std::uint32_t, std::string> m_texts;
-};
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
-}
 
 // Files may grow to at most `bytes` while the guard lives; a write beyond fails with
 // EFBIG instead of ending the process.

@@ -215,7 +215,7 @@ TEST_F(ProjectFileTest, values_no_page_would_give_are_listed_with_the_value_used
     }
 }
 
-TEST_F(ProjectFileTest, failed_write_leaves_the_old_file_intact_and_the_project_modified) {
+TEST_F(ProjectFileTest, a_failed_or_unreadable_write_leaves_the_old_file_intact_and_the_project_modified) {
     const QString file = path("keep.Z20");
     Project project(FactorySettings());
     ASSERT_TRUE(WriteProjectFile(project, file, kTexts, kYes).ok());
@@ -232,15 +232,13 @@ TEST_F(ProjectFileTest, failed_write_leaves_the_old_file_intact_and_the_project_
     EXPECT_EQ(fileBytes(file), before);
     EXPECT_TRUE(project.IsProjectModified());
     EXPECT_EQ(files(), QStringList{"keep.Z20"}); // no half-written file left behind
-}
 
-TEST_F(ProjectFileTest, file_that_does_not_read_back_never_replaces_the_old_one) {
-    writeBytes(path("checked.Z20"), "old");
+    // A file that does not read back never replaces the old one.
     EXPECT_EQ(writeFileAtomically(
-                  path("checked.Z20"), "new", [](const QByteArray&) { return false; }, nullptr),
+                  file, "new", [](const QByteArray&) { return false; }, nullptr),
               IoStatus::CheckFailed);
-    EXPECT_EQ(fileBytes(path("checked.Z20")), "old");
-    EXPECT_EQ(files(), QStringList{"checked.Z20"});
+    EXPECT_EQ(fileBytes(file), before);
+    EXPECT_EQ(files(), QStringList{"keep.Z20"});
     // A FIFO (or a device) is never replaced by a regular file.
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
     EXPECT_EQ(writeFileAtomically(path("fifo"), "new", nullptr, nullptr), IoStatus::WriteFailed);

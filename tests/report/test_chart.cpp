@@ -1,15 +1,14 @@
 // The chart painter and its files. The GUI application of the fonts comes with test_print.
+#include "../io/IoTestSupport.h"
 #include "DiagrammBeispiel.h"
+#include "PdfText.h"
 
-#include "core/TextSource.h"
 #include "report/chart/DiagrammDateien.h"
 #include "report/chart/DiagrammZeichner.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,13 +17,6 @@
 
 namespace zek {
 namespace {
-
-// Every text reads "T" and its number, the limit label a word of its own.
-struct Texte : TextSource {
-    std::string GetLangText(std::uint32_t n) const override {
-        return n == txt::diagramm::Grenztemperatur ? "Grenze" : "T" + std::to_string(n);
-    }
-};
 
 TEST(RundeAchse, round_steps_of_one_two_or_five_that_hold_the_span) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -73,32 +65,23 @@ TEST(Titelsatz, a_title_too_wide_is_set_smaller_down_to_the_label_size_then_shor
     EXPECT_LE(breite(gekuerzt), noetig / 2);
 }
 
-Diagrammseite seite(const Diagramme& d, const DiagrammTexte& t) {
+// Every text reads "T" and its number, the limit label a word of its own.
+const test::MapTexts texts({{txt::diagramm::Grenztemperatur, "Grenze"}}, "T");
+const DiagrammTexte t = LadeDiagrammTexte(texts);
+
+Diagrammseite seite(const Diagramme& d) {
     return {d, t, {QStringLiteral("Titel"), QStringLiteral("Projekt")}};
 }
 
-QByteArray lesen(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString pdfText(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
-}
-
 TEST(Diagrammdateien, svg_and_pdf_name_each_device_and_its_limit_temperature) {
-    const Texte texts;
-    const DiagrammTexte t = LadeDiagrammTexte(texts);
     // Air/air 4000 W and a fixed 900 W cooling unit: limits 30 and 38 °C.
     const Diagramme d = ErstelleDiagramme(test::diagrammProjekt(), test::diagrammKatalog(), 0b10010);
     QTemporaryDir dir;
     const QString svg = dir.filePath("d.svg"), pdf = dir.filePath("d.pdf");
-    ASSERT_EQ(SchreibeDiagrammSvg(svg, seite(d, t), "ZEK", texts), QString());
-    ASSERT_EQ(SchreibeDiagrammPdf(pdf, seite(d, t), {20, 20, 20, 20, -1}, "ZEK", texts), QString());
-    const QString inSvg = QString::fromUtf8(lesen(svg)), inPdf = pdfText(pdf);
+    ASSERT_EQ(SchreibeDiagrammSvg(svg, seite(d), "ZEK", texts), QString());
+    ASSERT_EQ(SchreibeDiagrammPdf(pdf, seite(d), {20, 20, 20, 20, -1}, "ZEK", texts), QString());
+    const QString inSvg = QString::fromUtf8(test::fileBytes(svg)),
+                  inPdf = test::pdfPages(pdf).join(' ').simplified();
     for (const QString& text :
          {QStringLiteral("1 × VT 1 – Grenze 30 °C"), QStringLiteral("1 × Ohne Nummer – Grenze 38 °C"),
           QStringLiteral("T1012044"), QStringLiteral("Titel")}) {
@@ -114,8 +97,6 @@ QImage weiss(QSize groesse) {
 }
 
 TEST(Diagramme, odd_projects_and_frames_draw_without_harm) {
-    const Texte texts;
-    const DiagrammTexte t = LadeDiagrammTexte(texts);
     const auto aendere = [](auto f) {
         ProjectData p = test::diagrammProjekt();
         f(p);
@@ -153,26 +134,24 @@ TEST(Diagramme, odd_projects_and_frames_draw_without_harm) {
 }
 
 TEST(Diagrammdateien, a_file_that_cannot_be_written_is_named_and_the_old_one_kept) {
-    const Texte texts;
-    const DiagrammTexte t = LadeDiagrammTexte(texts);
     const Diagramme d = ErstelleDiagramme(test::diagrammProjekt(), test::diagrammKatalog());
     QTemporaryDir dir;
     const QString png = dir.filePath("d.png");
-    ASSERT_EQ(SchreibeDiagrammPng(png, seite(d, t), texts), QString());
+    ASSERT_EQ(SchreibeDiagrammPng(png, seite(d), texts), QString());
     EXPECT_EQ(QImage(png).size(), QSize(1754, 1240)); // A4 landscape at 150 dpi
 
     const QString fehlt = dir.filePath("fehlt/d");
-    EXPECT_TRUE(SchreibeDiagrammPng(fehlt, seite(d, t), texts).startsWith("T1012057" + fehlt));
-    EXPECT_TRUE(SchreibeDiagrammSvg(fehlt, seite(d, t), {}, texts).startsWith("T1012057" + fehlt));
-    EXPECT_TRUE(SchreibeDiagrammPdf(fehlt, seite(d, t), {}, {}, texts).startsWith("T1010004" + fehlt));
+    EXPECT_TRUE(SchreibeDiagrammPng(fehlt, seite(d), texts).startsWith("T1012057" + fehlt));
+    EXPECT_TRUE(SchreibeDiagrammSvg(fehlt, seite(d), {}, texts).startsWith("T1012057" + fehlt));
+    EXPECT_TRUE(SchreibeDiagrammPdf(fehlt, seite(d), {}, {}, texts).startsWith("T1010004" + fehlt));
 
     // Margins that leave less than 80 mm of the 210 mm high page: 65 + 65 mm leave 80 mm,
     // 65 + 66 mm too little. The file written before stays as it was.
     const QString pdf = dir.filePath("d.pdf");
-    ASSERT_EQ(SchreibeDiagrammPdf(pdf, seite(d, t), {10, 65, 10, 65, -1}, {}, texts), QString());
-    const QByteArray vorher = lesen(pdf);
-    EXPECT_EQ(SchreibeDiagrammPdf(pdf, seite(d, t), {10, 65, 10, 66, -1}, {}, texts), "T1010002");
-    EXPECT_EQ(lesen(pdf), vorher);
+    ASSERT_EQ(SchreibeDiagrammPdf(pdf, seite(d), {10, 65, 10, 65, -1}, {}, texts), QString());
+    const QByteArray vorher = test::fileBytes(pdf);
+    EXPECT_EQ(SchreibeDiagrammPdf(pdf, seite(d), {10, 65, 10, 66, -1}, {}, texts), "T1010002");
+    EXPECT_EQ(test::fileBytes(pdf), vorher);
 }
 
 } // namespace

@@ -1,27 +1,16 @@
+#include "../core/MapTexts.h"
 #include "core/Cabinet.h"
-#include "core/TextSource.h"
 #include "devices/DeviceTable.h"
 #include "report/Report.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 
 namespace zek {
 namespace {
 
 using S = TZEKCollection;
-
-// Texts by number; a number without its own text reads "#<number>", so every label can be
-// told apart in a line.
-struct FakeTexts : TextSource {
-    std::map<std::uint32_t, std::string> texts;
-    std::string GetLangText(std::uint32_t n) const override {
-        const auto it = texts.find(n);
-        return it != texts.end() ? it->second : "#" + std::to_string(n);
-    }
-};
 
 // Cancels, and remembers whether cancelling was offered.
 struct CancellingSelector : DeviceSelector {
@@ -49,8 +38,7 @@ TEST(Formatters, each_formatter_at_its_edges) {
 }
 
 TEST(Rows, labels_are_cut_so_the_value_starts_in_column_58) {
-    FakeTexts texts;
-    texts.texts[1006001] = " W";
+    const test::MapTexts texts({{1006001, " W"}}, "#");
     S c;
     c.InsW(3, "Sch\xFCtz{|e} mit 7,5 KW", 33, texts);
     c.InsW(0, "none", 7, texts); // no count, no line
@@ -88,7 +76,7 @@ TEST(Rows, texts_with_breaks_become_lines_and_every_other_line_keeps_its_place) 
 
 class ReportTest : public ::testing::Test {
 protected:
-    FakeTexts texts;
+    test::MapTexts texts{{}, "#"}; // every label can be told apart in a line
     DeviceTable devices;
     SettingsData settings = FactorySettings();
     StoredTicksSelector stored;

@@ -10,5 +10,5 @@ if(NOT TARGET zek_ui_pages AND ZEK_GUI AND ZEK_GUI_TESTS)
 endif()
 
 zek_add_qtest(test_ui_base
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_base.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeTexts.h
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_base.cpp ${CMAKE_SOURCE_DIR}/tests/core/MapTexts.h
   LIBS zek_ui_pages)

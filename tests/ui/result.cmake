@@ -8,6 +8,6 @@ if(ZEK_GUI AND ZEK_GUI_TESTS AND TARGET zek_ui_pages AND TARGET zek_print)
   target_link_libraries(zek_ui_result PUBLIC zek_ui_pages zek_print zek_chart Qt6::Widgets Qt6::PrintSupport zek_print_system)
 
   zek_add_qtest(test_ui_result
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_result.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeTexts.h
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_result.cpp ${CMAKE_SOURCE_DIR}/tests/core/MapTexts.h
     LIBS zek_ui_result)
 endif()

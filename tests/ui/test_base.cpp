@@ -1,4 +1,4 @@
-#include "FakeTexts.h"
+#include "../core/MapTexts.h"
 #include "PageFixture.h"
 #include "ui/base/DigitFilter.h"
 #include "ui/base/LanguageForm.h"
@@ -87,12 +87,11 @@ private slots:
     }
 
     void translation_uses_help_number_and_tag_only_with_a_module() {
-        test::MapTexts texts;
         // Form 12070: caption 120700000, tag 10 -> 120700100, hint + 1.
-        texts.texts = {{120700000u, "Personal data"},
-                       {120700100u, "Company"},
-                       {120700101u, "Your company"},
-                       {120700200u, "Group"}};
+        const test::MapTexts texts({{120700000u, "Personal data"},
+                                    {120700100u, "Company"},
+                                    {120700101u, "Your company"},
+                                    {120700200u, "Group"}});
         QWidget form;
         form.setWindowTitle("Pers\u00f6nliche Angaben");
         auto* label = new QLabel("Firma", &form);

@@ -1,6 +1,6 @@
+#include "../core/MapTexts.h"
 #include "../report/PdfText.h"
 #include "DesktopStart.h"
-#include "FakeTexts.h"
 #include "PrivateCups.h"
 #include "io/SettingsFile.h"
 #include "report/print/Drucke.h"
@@ -44,18 +44,15 @@ struct Program : TestDesktop {
         WriteSettings(settings, path("ZEK.INI"), MapTexts());
         load();
         services = desktopServices();
-        started = PrepareStart(*app, ui, services);
-        ForceDecimalComma();
-        window = std::make_unique<TZEKAppForm>(*app, ui, services);
-        window->TranslateAll();
-        window->show();
-        CheckPrinters(*app, ui, services);
+        started = start(services);
         selection.setInterval(20);
         selection.callOnTimeout([] {
             if (auto* dlg = qobject_cast<TAuswahlDlg*>(QApplication::activeModalWidget()))
                 QTest::mouseClick(dlg->OKBtn, Qt::LeftButton);
         });
         selection.start();
+        if (!started)
+            return;
         ui.setNextFileName(QStringLiteral(ZEK_SOURCE_DIR "/data/examples/") + kProject);
         click("OpenBtn");
     }

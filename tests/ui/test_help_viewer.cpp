@@ -1,4 +1,4 @@
-#include "FakeTexts.h"
+#include "../core/MapTexts.h"
 #include "ui/help/HelpViewer.h"
 
 #include <QFile>
@@ -43,9 +43,7 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath("zek_eng.hlp");
         writeFile(file, document());
-        test::MapTexts texts;
-        texts.texts[1012005] = "No file %s.";
-        texts.texts[1012006] = "No topic %s in %s.";
+        const test::MapTexts texts({{1012005, "No file %s."}, {1012006, "No topic %s in %s."}});
         HelpViewer viewer(&texts);
         viewer.resize(400, 300);
         auto* message = viewer.findChild<QLabel*>("HelpMessage");

@@ -1,6 +1,6 @@
+#include "../core/MapTexts.h"
 #include "../report/DiagrammBeispiel.h"
 #include "../report/PdfText.h"
-#include "FakeTexts.h"
 #include "PageFixture.h"
 #include "report/chart/DiagrammDateien.h"
 #include "ui/result/DruckerDlg.h"
