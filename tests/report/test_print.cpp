@@ -1,5 +1,6 @@
+#include "../core/MapTexts.h"
+#include "../core/TestFiles.h"
 #include "PdfText.h"
-#include "core/TextSource.h"
 #include "io/SettingsFile.h"
 #include "report/print/Drucke.h"
 
@@ -32,19 +33,12 @@ struct GuiEnvironment : ::testing::Environment {
 };
 [[maybe_unused]] const auto* const kEnv = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
-struct Texts : TextSource {
-    std::string GetLangText(std::uint32_t n) const override {
-        return n == kTextPdfNichtGeschrieben ? "PDF nicht geschrieben: "
-               : n == kTextRaenderZuGross    ? "zu gro\xdf"
-                                             : "";
-    }
-};
-
 PrinterBlock block(std::uint16_t links, std::uint16_t oben, std::uint16_t unten) {
     return {links, oben, 10, unten, -1};
 }
 
-Texts texts;
+const MapTexts texts({{kTextPdfNichtGeschrieben, "PDF nicht geschrieben: "},
+                      {kTextRaenderZuGross, "zu gro\xdf"}});
 
 } // namespace
 
@@ -106,24 +100,22 @@ TEST(DruckePdf, long_lines_run_past_the_right_margin_unwrapped_and_keep_their_ch
 TEST(DruckePdf, failures_are_reported_and_never_leave_a_file_behind) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("ordner");
-    QFile alt(dir.filePath("alt.pdf"));
-    ASSERT_TRUE(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
-    alt.close();
+    const QString alt = dir.filePath("alt.pdf");
+    writeBytes(alt, "alt");
     const QString notWritten = "PDF nicht geschrieben: ", tooLarge = QString::fromUtf8("zu groß");
     const std::tuple<QString, PrinterBlock, QString> cases[] = {
         {dir.filePath("fehlt/x.pdf"), block(20, 20, 20), notWritten},
         {dir.filePath("ordner"), block(20, 20, 20), notWritten},
         {QString(), block(20, 20, 20), notWritten},
-        {alt.fileName(), block(20, 150, 150), tooLarge}, // the old file survives
-        {alt.fileName(), block(210, 20, 20), tooLarge},  // left margin = A4 width
+        {alt, block(20, 150, 150), tooLarge}, // the old file survives
+        {alt, block(210, 20, 20), tooLarge},  // left margin = A4 width
     };
     for (const auto& [target, b, message] : cases) {
         const DruckErgebnis r = DruckePdf({"Zeile 1", "Zeile 2"}, b, "ZEK 2.2", target, texts);
         EXPECT_FALSE(r.ok);
         EXPECT_TRUE(r.fehler.startsWith(message)) << r.fehler.toStdString();
     }
-    ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
-    EXPECT_EQ(alt.readAll(), "alt");
+    EXPECT_EQ(fileBytes(alt), "alt");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"alt.pdf"});
 }
 
@@ -136,9 +128,9 @@ TEST(DruckSchrift, the_shipped_margins_fit_the_widest_report_and_inquiry_line_on
     const QFontMetricsF metrics(DruckSchrift(), &page);
     double widest = 0;
     for (const QString& name : QDir(ZEK_SOURCE_DIR "/data/examples").entryList({"*.txt"}, QDir::Files)) {
-        QFile file(ZEK_SOURCE_DIR "/data/examples/" + name);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        for (const QString& line : QString::fromUtf8(file.readAll()).split(QRegularExpression("\r?\n")))
+        const QString text = QString::fromUtf8(fileBytes(ZEK_SOURCE_DIR "/data/examples/" + name));
+        ASSERT_FALSE(text.isEmpty()) << name.toStdString();
+        for (const QString& line : text.split(QRegularExpression("\r?\n")))
             widest = std::max(widest, metrics.horizontalAdvance(line));
     }
     EXPECT_NEAR(widest, 79 * 0.6 * kDruckSchrifthoehe, 1.0);
