@@ -56,8 +56,6 @@ std::unique_ptr<TMDIChild> openPage(PageFixture& f, int index) {
 class TestPages : public QObject {
     Q_OBJECT
 private slots:
-    // ---- plain rules ---------------------------------------------------------------
-
     void typed_k_values_and_spin_texts_are_mended_and_read() {
         // typed -> kept, beeps ("1,2,3" takes two steps)
         const std::tuple<const char*, const char*, int> mended[] = {{"5,55", "5,5", 1},     {"5a", "5", 1},
@@ -77,8 +75,6 @@ private slots:
         for (const auto& [text, lower, upper, value] : spins)
             QCOMPARE(ReadSpinText(text, lower, upper), value);
     }
-
-    // ---- person and project --------------------------------------------------------
 
     void text_fields_cut_at_their_length_and_abbruch_restores() {
         PageFixture f;
@@ -106,8 +102,6 @@ private slots:
         QCOMPARE(f.project.data().Sonstige[0].Bezeichnung.str(), std::string("Schaltnetzteil 24 V "));
         QCOMPARE(f.beeps, 1);
     }
-
-    // ---- cabinet -------------------------------------------------------------------
 
     void cabinet_k_value_follows_the_material_and_odd_values_are_kept() {
         PageFixture f;
@@ -143,8 +137,6 @@ private slots:
         QCOMPARE(s.Waermedurchgangszahl, 3.5);
         QCOMPARE(s.Gehaeuseart, u16(9));
     }
-
-    // ---- temperatures --------------------------------------------------------------
 
     void temperature_pairs_turn_red_and_are_swapped_on_leaving() {
         // Each pair alone, both, and equal values (not reversed): {max, min} of the
@@ -188,8 +180,6 @@ private slots:
         page->StoreData();
         QCOMPARE(f.project.data().Temperatur.MaxAussen, 75);
     }
-
-    // ---- loss ----------------------------------------------------------------------
 
     void loss_page_shows_the_total_while_typing_and_keeps_an_unknown_mode() {
         PageFixture f;
@@ -259,8 +249,6 @@ private slots:
         page->StoreData();
         QCOMPARE(f.project.data().Verlustleistung.Bekannt, u16(7));
     }
-
-    // ---- components ----------------------------------------------------------------
 
     void contactor_count_survives_the_round_trip() {
         PageFixture f;
@@ -342,8 +330,6 @@ private slots:
         QVERIFY(!CreatePage(18, f.ctx, nullptr));
     }
 
-    // ---- settings dialogs ----------------------------------------------------------
-
     void options_change_directory_and_language_and_abbruch_keeps_both() {
         // Later starts: the directory and the language may change.
         const struct {
@@ -394,8 +380,6 @@ private slots:
         QCOMPARE(f.settings.data().Schaltschrank.Breite, u16(600));
         QCOMPARE(f.settings.data().Schaltschrank.Hoehe, u16(1800));
     }
-
-    // ---- device selection ----------------------------------------------------------
 
     void selection_dialog_boxes() {
         const struct {
