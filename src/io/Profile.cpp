@@ -332,10 +332,17 @@ std::int32_t Profile::readInt(std::string_view section, std::string_view key, st
 
 void Profile::setValue(std::string_view section, std::string_view key, std::string_view value) {
     const std::string clean = cleanValue(value);
-    if (const Entry* e = findEntry(section, key)) {
-        std::string line(text(e->key));
-        line.append(1, '=').append(clean);
-        setLineText(m_lines[e->line], line);
+    if (const Entry* found = findEntry(section, key)) {
+        Entry& e = m_entries[std::size_t(found - m_entries.data())];
+        std::string line(text(e.key));
+        line.append(1, '=');
+        const std::size_t valueAt = line.size();
+        line.append(clean);
+        setLineText(m_lines[e.line], line);
+        // The index follows the new line: the value is read back as it was written,
+        // trimmed and unquoted as on reading.
+        const Span written{m_lines[e.line].text.begin + valueAt, clean.size()};
+        e.value = span(unquote(trim(text(written))));
         return;
     }
 

@@ -80,9 +80,14 @@ TEST(Profile, integer_forms) {
 
 TEST(Profile, update_keeps_every_other_line_byte_for_byte) {
     Profile p("; by hand\n[Other]\r\nKeep = me \r\n\r\n[Schaltschrank]\nbreite=1\njunk line\rHoehe=2");
+    // What was written is what is read at once, for a key replaced, added to a section and new.
+    p.setValue("SCHALTSCHRANK", "Breite", " '600' ");
+    EXPECT_EQ(p.value("schaltschrank", "BREITE"), "600");
     p.setValue("SCHALTSCHRANK", "Breite", "600");
     p.setValue("Schaltschrank", "Tiefe", "700");
+    EXPECT_EQ(p.value("Schaltschrank", "Tiefe"), "700");
     p.setValue("Neu", "Key", "a\r\nb"); // a line break must not split the file
+    EXPECT_EQ(p.value("Neu", "Key"), "a  b");
     EXPECT_EQ(p.bytes(), "; by hand\n[Other]\r\nKeep = me \r\n\r\n[Schaltschrank]\nbreite=600\njunk line\r"
                          "Hoehe=2\r\nTiefe=700\r\n\r\n[Neu]\r\nKey=a  b\r\n");
 }
