@@ -57,9 +57,6 @@ TEST(Catalogue, shipped_table_rises_in_capacity_and_serves_the_worked_example) {
         if (t.Code1(i) == 'L' && t.Code2(i) != 'Z') {
             EXPECT_EQ(t.ZerlegeZeile(i + 1).Typcode(), "LZ-") << "line " << i;
         }
-    // A heater of 1 kW and a filter fan of 1000 m³/h close the ranges.
-    EXPECT_EQ(t.ZerlegeZeile(t.SucheGeraet(1000, 0, 0, "HI-").index).Leistungszahl, 1000);
-    EXPECT_EQ(t.SucheGeraet(1000, 0, 0, "L--").anzahl, 1);
 
     // The worked example, 671 W at 30 °C outside, 35 °C inside: one candidate per variant.
     std::map<char, int> perFamily;
