@@ -129,20 +129,6 @@ TEST(ShippedTexts, no_language_lacks_a_number_that_the_code_or_another_language_
     }
 }
 
-TEST(ShippedTexts, data_kind_list_has_the_main_window_items_in_every_language) {
-    for (const char* code : kCodes) {
-        const Language& language = shipped(code);
-        // Component kinds (indices 7..17) carry the "- " that hides them for a known loss;
-        // the list ends at the first empty text, after "Ergebnis".
-        for (std::uint32_t i = 0; i < 19; ++i) {
-            const std::string item = language.GetLangText(1008000 + i);
-            EXPECT_EQ(item.rfind("- ", 0) == 0, i >= 7 && i <= 17) << code << " " << i << ": " << item;
-            EXPECT_FALSE(item.empty()) << code << " " << i;
-        }
-        EXPECT_EQ(language.GetLangText(1008019), "") << code;
-    }
-}
-
 // Resolves every "{singular|plural}" group the way the report does for a count.
 std::string countForm(std::string text, bool plural) {
     for (std::size_t open; (open = text.find('{')) != std::string::npos;) {
@@ -228,15 +214,6 @@ TEST(ShippedTexts, texts_shown_on_one_line_hold_no_line_break) {
                 EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos)
                     << code << " " << n << " (" << r.use << ") breaks the line: " << zek::cp1252ToUtf8(text);
             }
-        for (std::size_t i = 0; i < language.keyNames().size(); ++i)
-            EXPECT_FALSE(language.keyNames()[i].empty()) << code << " key name " << i;
-        // Menu item captions (100000000 + 10 h) and shortcuts (+ 2) are one line each.
-        for (std::uint32_t n : language.numbers()) {
-            if (n >= 100110000 && n <= 100119999 && (n % 10 == 0 || n % 10 == 2)) {
-                EXPECT_EQ(language.GetLangText(n).find_first_of("\r\n"), std::string::npos)
-                    << code << " " << n;
-            }
-        }
     }
 }
 
