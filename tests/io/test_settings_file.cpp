@@ -23,8 +23,6 @@ TEST_F(SettingsFileTest, missing_file_gives_the_read_defaults_and_reset_the_fact
     Settings settings;
     ReadSettings(settings, path("ZEK.INI"));
     EXPECT_EQ(settings.data(), ReadDefaultSettings());
-    EXPECT_EQ(settings.data().Drucker.LinkerRand, 10);
-    EXPECT_EQ(settings.data().Fax.Index, -1);
     EXPECT_FALSE(settings.IsSettingsModified());
 
     settings.ResetSettings();
