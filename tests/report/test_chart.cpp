@@ -1,7 +1,6 @@
 // The chart painter and its files. The GUI application of the fonts comes with test_print.
 #include "../io/IoTestSupport.h"
 #include "DiagrammBeispiel.h"
-#include "PdfText.h"
 
 #include "report/chart/DiagrammDateien.h"
 #include "report/chart/DiagrammZeichner.h"
@@ -65,29 +64,12 @@ TEST(Titelsatz, a_title_too_wide_is_set_smaller_down_to_the_label_size_then_shor
     EXPECT_LE(breite(gekuerzt), noetig / 2);
 }
 
-// Every text reads "T" and its number, the limit label a word of its own.
-const test::MapTexts texts({{txt::diagramm::Grenztemperatur, "Grenze"}}, "T");
+// Every text reads "T" and its number.
+const test::MapTexts texts({}, "T");
 const DiagrammTexte t = LadeDiagrammTexte(texts);
 
 Diagrammseite seite(const Diagramme& d) {
     return {d, t, {QStringLiteral("Titel"), QStringLiteral("Projekt")}};
-}
-
-TEST(Diagrammdateien, svg_and_pdf_name_each_device_and_its_limit_temperature) {
-    // Air/air 4000 W and a fixed 900 W cooling unit: limits 30 and 38 °C.
-    const Diagramme d = ErstelleDiagramme(test::diagrammProjekt(), test::diagrammKatalog(), 0b10010);
-    QTemporaryDir dir;
-    const QString svg = dir.filePath("d.svg"), pdf = dir.filePath("d.pdf");
-    ASSERT_EQ(SchreibeDiagrammSvg(svg, seite(d), "ZEK", texts), QString());
-    ASSERT_EQ(SchreibeDiagrammPdf(pdf, seite(d), {20, 20, 20, 20, -1}, "ZEK", texts), QString());
-    const QString inSvg = QString::fromUtf8(test::fileBytes(svg)),
-                  inPdf = test::pdfPages(pdf).join(' ').simplified();
-    for (const QString& text :
-         {QStringLiteral("1 × VT 1 – Grenze 30 °C"), QStringLiteral("1 × Ohne Nummer – Grenze 38 °C"),
-          QStringLiteral("T1012044"), QStringLiteral("Titel")}) {
-        EXPECT_TRUE(inSvg.contains(text)) << text.toStdString();
-        EXPECT_TRUE(inPdf.contains(text)) << text.toStdString() << "\n" << inPdf.toStdString();
-    }
 }
 
 QImage weiss(QSize groesse) {

@@ -1,5 +1,4 @@
-// The shipped example projects against their golden reports and inquiries, and the
-// component labels in every shipped language.
+// The shipped example projects against their golden reports and inquiries.
 #include "Beispiele.h"
 
 #include "core/Cp1252.h"
@@ -69,50 +68,6 @@ INSTANTIATE_TEST_SUITE_P(Shipped, Examples,
                                                               "stahl_reihenschrank.Z20",
                                                               "edelstahl_gemessen.Z20", "saegewerk_v11.ZEK"),
                                             ::testing::Values("zkdeu", "zkeng", "zkfra"), ::testing::Bool()));
-
-// Every component row in use, each fuse and power-supply kind including none; a count
-// of one or of two everywhere, so that both forms of every label are printed.
-ProjectData everyComponent(const SettingsData& settings, u16 n) {
-    ProjectData p = NewProject(settings);
-    p.Verlustleistung.Bekannt = VerlustNichtBekannt;
-    p.Temperatur = {35, 10, 30, 0, 15};
-    const auto all = [n](auto& counts) { counts.fill(n); };
-    all(p.Motorschutz);
-    all(p.Relais);
-    all(p.Leistungsschuetze);
-    all(p.Lampen);
-    all(p.Steuerungen);
-    for (u16 kind = 0; kind <= 3; ++kind) {
-        p.Sicherungen[kind] = {n, 16, kind};
-        p.Netzteile[kind] = {n, 24, 5, kind};
-    }
-    p.Sonstige[0] = {n, "PC", 60};
-    return p;
-}
-
-TEST(Labels, english_and_french_reports_hold_none_of_the_german_labels_words) {
-    // The words of the German labels.
-    const char* const german[] = {
-        "Sicherung",    "Motorschutz",  "Schütz",        "Wechselspannung", "Gleichspannung", "Zeitrelais",
-        "Koppelrelais", "Meldeleuchte", "Transformator", "Netzteil",        "geregelt",       "Getaktet",
-        "SPS-Ausg",     "Ampere",       "Watt",          " mit ",           " bis ",          " KW",
-        "Gerät",        "Folgend",      "Kühlung"};
-    for (const char* code : {"zkdeu", "zkeng", "zkfra"}) {
-        Shipped s;
-        if (!s.there())
-            GTEST_SKIP() << "no language texts in " << qPrintable(s.bin.path());
-        ASSERT_TRUE(s.load(code));
-        std::string text;
-        for (u16 n : {1, 2}) {
-            ProjectData p = everyComponent(s.settings.data(), n);
-            text += build(p, s, s.language, "", false) + build(p, s, s.language, "", true);
-        }
-        const bool isGerman = std::string(code) == "zkdeu";
-        // In German every word is there, so that none of them is a word of no label.
-        for (const char* word : german)
-            EXPECT_EQ(text.find(word) != std::string::npos, isGerman) << code << ": " << word;
-    }
-}
 
 } // namespace
 } // namespace zek
