@@ -1,9 +1,7 @@
-#include "devices/Balance.h"
 #include "devices/DeviceTable.h"
 
 #include <QString>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace zek {
 namespace {
@@ -30,7 +28,7 @@ TEST(Catalogue, three_languages_list_the_same_devices) {
     }
 }
 
-TEST(Catalogue, shipped_table_rises_in_capacity_and_serves_the_worked_example) {
+TEST(Catalogue, shipped_table_rises_in_capacity_and_every_fan_has_its_filter) {
     DeviceTable t;
     ASSERT_TRUE(t.LiesTypDatei(dataFile("zkdeu.TYP")));
     for (const std::string code : {"HI-", "L--", "LW-", "LV-", "LD-", "L9-", "LF-", "TS-", "TD-", "WA-",
@@ -57,15 +55,6 @@ TEST(Catalogue, shipped_table_rises_in_capacity_and_serves_the_worked_example) {
         if (t.Code1(i) == 'L' && t.Code2(i) != 'Z') {
             EXPECT_EQ(t.ZerlegeZeile(i + 1).Typcode(), "LZ-") << "line " << i;
         }
-
-    // The worked example, 671 W at 30 °C outside, 35 °C inside: one candidate per variant.
-    std::map<char, int> perFamily;
-    for (const Kandidat& c : SucheKandidaten(t, TemperaturGroup{35, 0, 30, 0, 15}, 839, 3355, 395, 671))
-        ++perFamily[c.typcode[0]];
-    EXPECT_EQ(perFamily['L'], 6);
-    EXPECT_EQ(perFamily['W'], 2);
-    EXPECT_EQ(perFamily['K'], 4);
-    EXPECT_GE(perFamily['T'], 1);
 }
 
 TEST(Catalogue, broken_files_read_to_a_defined_state) {

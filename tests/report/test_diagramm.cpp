@@ -78,22 +78,6 @@ TEST(Reservediagramm, ambient_range_follows_the_temperatures_within_its_bounds) 
     }
 }
 
-TEST(Reservediagramm, selection_decides_which_devices_are_drawn) {
-    const auto artikel = [](const Diagramme& d) {
-        std::vector<std::string> a;
-        for (const Geraetekurve& g : d.reserve.geraete)
-            a.push_back(g.artikel);
-        return a;
-    };
-    ProjectData p = diagrammProjekt();
-    EXPECT_EQ(artikel(ErstelleDiagramme(p, diagrammKatalog(), 0b10010)),
-              (std::vector<std::string>{"VT 1", "Ohne Nummer"}));
-    // The stored ticks: "mit Filter" unticked drops the cooling unit with filter.
-    p.Auswahl.GeraeteCheck[tag::GAnEinMit - 1] = '0';
-    EXPECT_EQ(artikel(ErstelleDiagramme(p, diagrammKatalog())),
-              (std::vector<std::string>{"VL 1", "VT 1", "VW 1", "Ohne Nummer"}));
-}
-
 TEST(Reservediagramm, limits_of_walls_without_heat_exchange_and_of_twenty_units) {
     // k = 0: the need is the loss alone, 800 W at every ambient.
     ProjectData p = diagrammProjekt();
